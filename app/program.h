@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tfr_drustva.h"
+#include "tfr_karbunica.h"
+#include "tfr_konfiguracija.h"
+#include "tfr_nk.h"
+#include "tfr_nk_00.h"
+#include "tfr_nk_grid.h"
+#include "tfrmprogress.h"
+
+// The seven windows, created once each in this order (members are built in
+// declaration order): the entry window finds the application-data folder,
+// and the windows after it take it from there.
+class Program {
+public:
+    Program();
+
+    Tfr_nk start;
+    Tfr_nk_00 entry;
+    Tfr_nk_grid bookView;
+    Tfr_drustva companies;
+    TfrmProgress progress;
+    Tfr_konfiguracija archive;
+    Tfr_karbunica clientImport;
+
+private:
+    void connectWindows();
+    void showEntryWindow();
+    void openManual();
+};
+
+// The folder tree and the shipped files, made before any window exists.
+// Shows what could not be made.
+void prepareProgramFolder();

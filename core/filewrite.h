@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file with the bytes, or leaves the old file whole: the bytes go
+// to a temporary file beside it, which is renamed over the old one only when
+// complete. On failure error is "Cannot Create " and the native path.
+bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString &error);
+
+// The whole file, or false with "Cannot open file " and the native path.
+bool readWholeFile(const QString &path, QByteArray &bytes, QString &error);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+struct BookKind;
+
+// The machine's data folder for the program, without a trailing separator,
+// or the empty text when the platform cannot tell it.
+QString MapaSustava();
+
+// Every path of the program, composed from the application-data folder.
+// Composing neither normalises a path nor tests that it exists; with an empty
+// application-data folder the paths begin with the fixed part.
+class AppFolders {
+public:
+    explicit AppFolders(QString appData = {}) : m_appData(std::move(appData)) {}
+
+    const QString &appData() const { return m_appData; }
+
+    QString programFolder() const;
+    QString dataFolder() const;
+    QString templateFolder() const;
+    QString reportFolder() const;
+    QString archiveFolder() const;
+
+    QString registerPath() const;
+    QString importSettingsPath() const;
+    QString archiveSlotPath(int slot) const;
+    QString templatePath(const BookKind &kind) const;
+    QString bookFilePath(const QString &company, int year, const BookKind &kind) const;
+    QString listFilePath(const QString &fieldName) const;
+
+private:
+    QString m_appData;
+};
+
+// company "_" year "_" file code "_" version tag ".txt"
+QString bookFileName(const QString &company, int year, const BookKind &kind);

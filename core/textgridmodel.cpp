@@ -1,0 +1,119 @@
+#include "textgridmodel.h"
+
+#include "codepage.h"
+
+TextGridModel::TextGridModel(int defaultColumnWidth, QObject *parent)
+    : QAbstractTableModel(parent), m_grid(defaultColumnWidth)
+{
+}
+
+void TextGridModel::setCell(int column, int row, const QString &text)
+{
+    const QString reduced = reduceToCp1250(text);
+    if (m_grid.cell(column, row) == reduced)
+        return;
+    m_grid.setCell(column, row, reduced);
+    const QModelIndex changed = index(row, column);
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    if (row == 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void TextGridModel::setColumnWidth(int column, int width)
+{
+    if (m_grid.columnWidth(column) == width)
+        return;
+    m_grid.setColumnWidth(column, width);
+    Q_EMIT columnWidthChanged(column, width);
+}
+
+void TextGridModel::setRowCount(int rows)
+{
+    const int old = m_grid.rowCount();
+    if (rows > old)
+        insertRows(old, rows - old);
+    else if (rows < old)
+        removeRows(rows, old - rows);
+}
+
+int TextGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_grid.rowCount();
+}
+
+int TextGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_grid.columnCount();
+}
+
+QVariant TextGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_grid.cell(index.column(), index.row());
+    return {};
+}
+
+bool TextGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    setCell(index.column(), index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags TextGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+        && section < m_grid.columnCount() && m_grid.rowCount() > 0)
+        return m_grid.cell(section, 0);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool TextGridModel::insertRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || count < 1 || row < 0 || row > m_grid.rowCount())
+        return false;
+    beginInsertRows({}, row, row + count - 1);
+    m_grid.insertRows(row, count);
+    endInsertRows();
+    return true;
+}
+
+bool TextGridModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || count < 1 || row < 0 || row + count > m_grid.rowCount())
+        return false;
+    beginRemoveRows({}, row, row + count - 1);
+    m_grid.removeRows(row, count);
+    endRemoveRows();
+    return true;
+}
+
+bool TextGridModel::insertColumns(int column, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || count < 1 || column < 0 || column > m_grid.columnCount())
+        return false;
+    beginInsertColumns({}, column, column + count - 1);
+    m_grid.insertColumns(column, count);
+    endInsertColumns();
+    return true;
+}
+
+bool TextGridModel::removeColumns(int column, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || count < 1 || column < 0 || column + count > m_grid.columnCount())
+        return false;
+    beginRemoveColumns({}, column, column + count - 1);
+    m_grid.removeColumns(column, count);
+    endRemoveColumns();
+    return true;
+}

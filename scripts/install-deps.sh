@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and be tested.
+set -euo pipefail
+
+packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev
+          xvfb xauth fonts-liberation)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

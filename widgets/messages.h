@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// A plain message box with an OK button: conditions the user must correct.
+void showMessage(QWidget *parent, const QString &text);
+
+// A failing component (file reader or writer, ...): its text in an error box.
+void showError(QWidget *parent, const QString &text);
