@@ -10,7 +10,7 @@
 
 Program::Program()
     : entry(),
-      bookView(),
+      bookView(&book, &masks),
       companies(entry.folders()),
       progress(),
       archive(entry.folders()),

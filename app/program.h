@@ -8,12 +8,20 @@
 #include "tfr_nk_grid.h"
 #include "tfrmprogress.h"
 
+#include "catalogue.h"
+#include "textgridmodel.h"
+
 // The seven windows, created once each in this order (members are built in
 // declaration order): the entry window finds the application-data folder,
 // and the windows after it take it from there.
 class Program {
 public:
     Program();
+
+    // The open book and its column masks, shared by the windows that show,
+    // fill and print it.
+    ColumnMasks masks;
+    TextGridModel book{80};
 
     Tfr_nk start;
     Tfr_nk_00 entry;
