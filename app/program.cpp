@@ -9,7 +9,7 @@
 #include <QUrl>
 
 Program::Program()
-    : entry(),
+    : entry(&book, &masks),
       bookView(&book, &masks),
       companies(entry.folders()),
       progress(),
@@ -24,6 +24,14 @@ void Program::connectWindows()
 {
     QObject::connect(&start, &Tfr_nk::bt_nk1Click, &start, [this] { showEntryWindow(); });
     QObject::connect(&start, &Tfr_nk::uputeClick, &start, [this] { openManual(); });
+    start.setCloseCheck([this] { return entry.mayDropBook(); });
+
+    QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] {
+        bookView.show();
+        bookView.raise();
+    });
+    QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
+    QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
 }
 
 void Program::showEntryWindow()

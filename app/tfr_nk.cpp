@@ -106,6 +106,10 @@ void Tfr_nk::changeEvent(QEvent *event)
 
 void Tfr_nk::closeEvent(QCloseEvent *event)
 {
+    if (m_closeCheck && !m_closeCheck()) {
+        event->ignore();
+        return;
+    }
     FormActivate();
     Q_EMIT FormClose(m_archiveFolders);
     event->accept();

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <functional>
+
 class QPushButton;
 
 // The link of the start window: red and underlined under the mouse.
@@ -37,6 +39,8 @@ public:
     // The path the archive on exit uses, refreshed at each activation.
     void setFolderSource(const AppFolders *source) { m_folderSource = source; }
     const AppFolders &archiveFolders() const { return m_archiveFolders; }
+    // Asked before the program ends; false keeps it running.
+    void setCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
 
     QLabel *lb_verzija = nullptr;
     HotLabel *lb_upute = nullptr;
@@ -58,4 +62,5 @@ private:
 
     const AppFolders *m_folderSource = nullptr;
     AppFolders m_archiveFolders;
+    std::function<bool()> m_closeCheck;
 };

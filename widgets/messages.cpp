@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 void showMessage(QWidget *parent, const QString &text)
 {
@@ -11,4 +12,21 @@ void showMessage(QWidget *parent, const QString &text)
 void showError(QWidget *parent, const QString &text)
 {
     QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
+}
+
+SaveAnswer askToSaveChangedBook(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Knjiga je promijenjena. Spremiti promjene?"), QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    QPushButton *drop = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Odustani"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    if (box.clickedButton() == drop)
+        return SaveAnswer::Drop;
+    return SaveAnswer::Cancel;
 }

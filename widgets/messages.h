@@ -9,3 +9,8 @@ void showMessage(QWidget *parent, const QString &text);
 
 // A failing component (file reader or writer, ...): its text in an error box.
 void showError(QWidget *parent, const QString &text);
+
+enum class SaveAnswer { Save, Drop, Cancel };
+
+// "Knjiga je promijenjena. Spremiti promjene?" with Da / Ne / Odustani.
+SaveAnswer askToSaveChangedBook(QWidget *parent);

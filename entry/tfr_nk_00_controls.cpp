@@ -1,0 +1,199 @@
+// The entry window's controls: where they stand, how they look, their hints.
+#include "tfr_nk_00.h"
+
+#include "catalogue.h"
+#include "combos.h"
+#include "fieldnavigator.h"
+#include "looks.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *addLabel(QWidget *panel, const QString &name, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, panel);
+    label->setObjectName(name);
+    label->move(left, top);
+    return label;
+}
+
+DropDownCombo *addCombo(QWidget *panel, const QString &name, QRect geometry, int visibleItems, const QString &hint)
+{
+    auto *combo = new DropDownCombo(panel);
+    combo->setObjectName(name);
+    combo->setGeometry(geometry);
+    combo->setMaxVisibleItems(visibleItems);
+    combo->setPlaceholderText(QStringLiteral("Odabrati..."));
+    combo->setToolTip(hint);
+    combo->setCursor(Qt::PointingHandCursor);
+    combo->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: blue; font-weight: bold; }")
+                             .arg(toColor(kComboBackground).name()));
+    return combo;
+}
+
+QPushButton *addShapedButton(QWidget *panel, const QString &name, const QString &caption, QRect geometry,
+                             const QString &hint)
+{
+    auto *button = new QPushButton(caption, panel);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setToolTip(hint);
+    makeShapedButton(button);
+    return button;
+}
+
+QString hintLines(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void Tfr_nk_00::buildControls()
+{
+    setFont(arialFont(8));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto *pn_drustva = new QWidget;
+    pn_drustva->setObjectName(QStringLiteral("pn_drustva"));
+    pn_drustva->setFixedHeight(54);
+    buildSelectionPanel(pn_drustva);
+    column->addWidget(pn_drustva);
+
+    buildStatusBar();
+    column->addWidget(sb_nk);
+
+    m_panelArea = new QVBoxLayout;
+    m_panelArea->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(m_panelArea);
+
+    buildCommandBar();
+    column->addWidget(pn_gumbi);
+    column->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->verticalScrollBar()->setFixedWidth(20);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+void Tfr_nk_00::buildSelectionPanel(QWidget *panel)
+{
+    addLabel(panel, QStringLiteral("Label59"), QStringLiteral("Dodaj"), 4, 7);
+    btDrustva = addShapedButton(panel, QStringLiteral("btDrustva"), QStringLiteral("Društva"), {49, 2, 182, 25},
+                                QStringLiteral("Otvara tablicu s popisom društava za koje se rade nadzorne knjige"));
+    addLabel(panel, QStringLiteral("Label1"), QStringLiteral("Društvo"), 4, 32);
+    cb_drustva = addCombo(panel, QStringLiteral("cb_drustva"), {49, 28, 182, 21}, 20,
+                          QStringLiteral("Popis društava za koja se žele voditi nadzorne knjige"));
+
+    QLabel *yearLabel = addLabel(panel, QStringLiteral("Label2"), QStringLiteral("God."), 236, 32);
+    yearLabel->setAlignment(Qt::AlignRight);
+    se_godina = new QSpinBox(panel);
+    se_godina->setObjectName(QStringLiteral("se_godina"));
+    se_godina->setGeometry(263, 28, 52, 21);
+    se_godina->setRange(2000, 2100);
+    se_godina->setKeyboardTracking(false);
+    se_godina->setToolTip(QStringLiteral("Godina za koju se radi nadzorna knjiga\n") + QString(27, QLatin1Char('-')));
+
+    addLabel(panel, QStringLiteral("Label3"), QStringLiteral("NK"), 320, 32);
+    cb_nk = addCombo(panel, QStringLiteral("cb_nk"), {337, 28, 335, 21}, 22, QStringLiteral("Popis nadzornih knjiga"));
+
+    bt_arhiva = addShapedButton(panel, QStringLiteral("bt_arhiva"), QStringLiteral("Arhiva"), {463, 2, 59, 25},
+                                QStringLiteral("Otvara prozor s arhiviranim dokumentima"));
+    bt_karbunica = new QPushButton(QStringLiteral("UVOZ"), panel);
+    bt_karbunica->setObjectName(QStringLiteral("bt_karbunica"));
+    bt_karbunica->setGeometry(675, 3, 49, 22);
+    bt_karbunica->setToolTip(QStringLiteral("Uvoz podataka za firmu Karbunica Bravin d.o.o."));
+
+    setTabOrder(cb_drustva, se_godina);
+    setTabOrder(se_godina, cb_nk);
+    for (QWidget *control : {static_cast<QWidget *>(cb_drustva), static_cast<QWidget *>(se_godina),
+                             static_cast<QWidget *>(cb_nk)})
+        m_navigator->watch(control);
+}
+
+void Tfr_nk_00::buildStatusBar()
+{
+    sb_nk = new QStatusBar;
+    sb_nk->setObjectName(QStringLiteral("sb_nk"));
+    sb_nk->setFixedHeight(19);
+    sb_nk->setSizeGripEnabled(false);
+    sb_nk->setToolTip(hintLines({QStringLiteral("Redni broj u nadzornoj knjizi"), QString(32, QLatin1Char('-')),
+                                 QStringLiteral("Vrijeme posljednjeg spremanja nadzorne knjige")}));
+    const int widths[2] = {100, 200};
+    for (int panel = 0; panel < 2; ++panel) {
+        m_statusPanels[panel] = new QLabel;
+        m_statusPanels[panel]->setObjectName(QStringLiteral("sb_nk_%1").arg(panel));
+        m_statusPanels[panel]->setFixedWidth(widths[panel]);
+        sb_nk->addWidget(m_statusPanels[panel]);
+    }
+}
+
+void Tfr_nk_00::buildCommandBar()
+{
+    pn_gumbi = new QWidget;
+    pn_gumbi->setObjectName(QStringLiteral("pn_gumbi"));
+    pn_gumbi->setFixedHeight(64);
+    bg_komande = new QWidget(pn_gumbi);
+    bg_komande->setObjectName(QStringLiteral("bg_komande"));
+    auto *row = new QHBoxLayout(bg_komande);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    // The last command given stays drawn pressed.
+    auto *group = new QButtonGroup(bg_komande);
+    group->setExclusive(true);
+
+    const struct {
+        QPushButton *Tfr_nk_00::*member;
+        const char *name;
+        const char *caption;
+        QStringList hint;
+    } buttons[] = {
+        {&Tfr_nk_00::bt_isprazni, "bt_isprazni", "Isprazni", {QStringLiteral("Briše sadržaje polja u formi za unos")}},
+        {&Tfr_nk_00::bt_dodaj, "bt_dodaj", "Dodaj u novi red",
+         {QStringLiteral("Dodaje novi red u odabranoj nadzornoj knjizi"), QStringLiteral("============"),
+          QStringLiteral("Prebacuje podatke iz forme za unos u novi red nadzorne knjige"),
+          QStringLiteral("============"), QStringLiteral("Automatski upisuje redni broj u nadzornoj knjizi")}},
+        {&Tfr_nk_00::bt_promijeni, "bt_promijeni", "Promijeni",
+         {QStringLiteral("Ubacuje podatke iz forme za unos u odabrani red nadzorne knjige")}},
+        {&Tfr_nk_00::bt_spremi, "bt_spremi", "Spremi", {QStringLiteral("Sprema nadzornu knjigu")}},
+        {&Tfr_nk_00::bt_ispis, "bt_ispis", "Ispis", {QStringLiteral("Ispiši nadzornu knjigu")}},
+    };
+    for (const auto &command : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(command.caption));
+        button->setObjectName(QString::fromLatin1(command.name));
+        button->setToolTip(hintLines(command.hint));
+        button->setFixedSize(145, 64);
+        button->setCheckable(true);
+        makeShapedButton(button, 12);
+        group->addButton(button);
+        row->addWidget(button);
+        this->*command.member = button;
+    }
+    bg_komande->adjustSize();
+    bg_komande->hide();
+}

@@ -1,0 +1,291 @@
+#include "catalogue.h"
+#include "combos.h"
+#include "provisioning.h"
+#include "testsupport.h"
+#include "textgridmodel.h"
+#include "tfr_nk_00.h"
+#include "windowsupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+const QByteArray kGoodsTitles =
+    "0,0,R. br.\r\n"
+    "1,0,Datum unosa podataka\r\n"
+    "2,0,Oznaka i datum isprave\r\n"
+    "3,0,Naziv tvrtke nerezidenta\r\n"
+    "4,0,Zemlja sjedi\x9Ata nerezidenta\r\n"
+    "5,0,Ugovorena vrijednost posla\r\n"
+    "6,0,Naznaka\r\n"
+    "7,0,Postotak provizije\r\n"
+    "8,0,Datum, iznos i na\xE8in izvr\x9A" "enog pla\xE6" "anja ili naplate\r\n"
+    "9,0,Oznaka i datum odobrenja ili rje\x9A" "enja\r\n"
+    "10,0,Oznaka rednog broja i godina unosa podataka\r\n"
+    "11,0,Broj i datum jedinstvene car. deklaracije (JCD)\r\n"
+    "12,0,Podaci o zemlji u koju se roba uvozi ili iz koje se roba izvozi\r\n"
+    "13,0,Podaci o zemlji podrijetla robe\r\n";
+
+const QByteArray kGoodsTemplate = "14,2\r\n"
+                                  "cw 0,40\r\ncw 1,80\r\ncw 2,150\r\ncw 3,120\r\ncw 4,120\r\ncw 5,100\r\ncw 6,120\r\n"
+                                  "cw 7,60\r\ncw 8,150\r\ncw 9,120\r\ncw 10,150\r\ncw 11,150\r\ncw 12,120\r\n"
+                                  "cw 13,120\r\n"
+                                  + kGoodsTitles;
+
+// A saved goods book with widths of its own, a two-line payment cell and
+// Croatian letters.
+const QByteArray kSavedGoodsBook = "14,3\r\n"
+                                   "cw 0,44\r\ncw 1,81\r\ncw 2,152\r\ncw 3,133\r\ncw 4,120\r\ncw 5,101\r\ncw 6,120\r\n"
+                                   "cw 7,60\r\ncw 8,230\r\ncw 9,120\r\ncw 10,150\r\ncw 11,150\r\ncw 12,120\r\n"
+                                   "cw 13,120\r\n"
+                                   + kGoodsTitles
+                                   + "0,1,1\r\n1,1,15.03.2012\r\n3,1,\x8Akoda d.d.\r\n5,1,1.500,00 USD\r\n"
+                                     "8,1,15.03.2012; 1.000,00 USD; virman\t\b20.03.2012; 500,00 USD; virman\r\n"
+                                     "0,2,2\r\n3,2,\xC8" "e\x9Aka tvrtka\r\n";
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestEntry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void firstBookOnAFreshMachine();
+    void savedBookReopensAndSavesTheSameBytes();
+    void bookBeforeCompany();
+    void savingWithoutCompanyWritesNothing();
+    void changedBookAsksBeforeAnotherChoice_data();
+    void changedBookAsksBeforeAnotherChoice();
+    void yearChangeReopensTheBook();
+    void missingTemplateLeavesNothingToSave();
+    void enterMovesToTheNextControl();
+
+private:
+    void chooseCompanyAndYear(int company, int year);
+    QString bookPath(const QString &company, int year, int kind) const;
+
+    std::unique_ptr<TempDataHome> m_home;
+    std::unique_ptr<TextGridModel> m_book;
+    ColumnMasks m_masks;
+    std::unique_ptr<Tfr_nk_00> m_entry;
+};
+
+void TestEntry::init()
+{
+    m_home = std::make_unique<TempDataHome>();
+    QString error;
+    QVERIFY(provisionProgramFolder(AppFolders(MapaSustava()), error));
+    m_book = std::make_unique<TextGridModel>(80);
+    m_masks = {};
+    m_entry = std::make_unique<Tfr_nk_00>(m_book.get(), &m_masks);
+    m_entry->setCompanyLookup([](const QString &name) {
+        return name == "Alfa d.o.o." ? QStringLiteral("100") : name == "Beta" ? QStringLiteral("101") : QString();
+    });
+    m_entry->appendCompanyNames({"Alfa d.o.o.", "Beta"});
+    m_entry->show();
+}
+
+void TestEntry::cleanup()
+{
+    m_entry.reset();
+    m_book.reset();
+    m_home.reset();
+}
+
+void TestEntry::chooseCompanyAndYear(int company, int year)
+{
+    m_entry->se_godina->setValue(year);
+    pick(m_entry->cb_drustva, company);
+}
+
+QString TestEntry::bookPath(const QString &company, int year, int kind) const
+{
+    return m_entry->folders().bookFilePath(company, year, *bookKind(kind));
+}
+
+void TestEntry::firstBookOnAFreshMachine()
+{
+    QSignalSpy viewNeeded(m_entry.get(), &Tfr_nk_00::bookViewNeeded);
+    QSignalSpy caption(m_entry.get(), &Tfr_nk_00::bookViewCaptionChanged);
+    QVERIFY(!m_entry->bg_komande->isVisible());
+    QVERIFY(m_entry->bt_karbunica->isHidden());
+
+    chooseCompanyAndYear(0, 2012);
+    pick(m_entry->cb_nk, 0);
+
+    QCOMPARE(viewNeeded.count(), 1);
+    QCOMPARE(caption.value(0).value(0).toString(), "Alfa d.o.o. - NK - trgovina robom, uvoz");
+    QCOMPARE(m_book->rowCount(), 2);
+    QCOMPARE(m_book->columnCount(), 14);
+    for (int column = 0; column < 14; ++column)
+        QVERIFY(m_book->cell(column, 1).isEmpty());
+    QVERIFY(m_masks.isDate(1) && m_masks.isAmount(5) && m_masks.isAmount(7));
+    QVERIFY(m_entry->statusText(0).isEmpty() && m_entry->statusText(1).isEmpty());
+    QVERIFY(m_entry->bg_komande->isVisible());
+    QVERIFY(m_entry->bt_karbunica->isVisible());
+    QCOMPARE(m_entry->height(), 560);
+
+    QTest::mouseClick(m_entry->bt_spremi, Qt::LeftButton);
+    QCOMPARE(fileBytes(bookPath("100", 2012, 0)), kGoodsTemplate);
+    QVERIFY(QFile::exists(m_entry->folders().dataFolder() + "/100_2012_roba_uvoz_v_10.txt"));
+    QVERIFY(QRegularExpression("^Spremljeno u \\d\\d:\\d\\d:\\d\\d sati$").match(m_entry->statusText(1)).hasMatch());
+}
+
+void TestEntry::savedBookReopensAndSavesTheSameBytes()
+{
+    writeFile(bookPath("101", 2013, 0), kSavedGoodsBook);
+    chooseCompanyAndYear(1, 2013);
+    pick(m_entry->cb_nk, 0);
+
+    QCOMPARE(m_book->rowCount(), 3);
+    QCOMPARE(m_book->grid().columnWidth(8), 230); // the book's own width overrides the template's
+    QCOMPARE(m_book->cell(8, 1), "15.03.2012; 1.000,00 USD; virman\r\n20.03.2012; 500,00 USD; virman");
+    QCOMPARE(m_book->cell(3, 2), "Češka tvrtka");
+    QVERIFY(!m_entry->bookChanged());
+
+    QVERIFY(m_entry->bt_spremiClick());
+    QCOMPARE(fileBytes(bookPath("101", 2013, 0)), kSavedGoodsBook);
+}
+
+void TestEntry::bookBeforeCompany()
+{
+    writeFile(bookPath("100", 2012, 0), kSavedGoodsBook);
+    m_entry->se_godina->setValue(2012);
+    QSignalSpy viewNeeded(m_entry.get(), &Tfr_nk_00::bookViewNeeded);
+    {
+        MessageBoxAnswerer answerer;
+        pick(m_entry->cb_nk, 0);
+        QCOMPARE(answerer.texts, QStringList{"Greška - Odabir društva"});
+    }
+    // The template is shown and the later steps ran all the same.
+    QCOMPARE(viewNeeded.count(), 1);
+    QCOMPARE(m_book->rowCount(), 2);
+    QVERIFY(m_entry->bt_karbunica->isHidden());
+
+    // Choosing the company afterwards opens that company's book.
+    pick(m_entry->cb_drustva, 0);
+    QCOMPARE(m_entry->companyNumber(), "100");
+    QCOMPARE(m_book->rowCount(), 3);
+    QCOMPARE(m_book->cell(3, 2), "Češka tvrtka");
+    QVERIFY(m_entry->bt_karbunica->isVisible());
+}
+
+void TestEntry::savingWithoutCompanyWritesNothing()
+{
+    {
+        MessageBoxAnswerer answerer;
+        pick(m_entry->cb_nk, 3);
+        QCOMPARE(m_book->rowCount(), 2); // the template of the services book
+        m_book->setCell(3, 1, "Partner");
+        QVERIFY(!m_entry->bt_spremiClick());
+        QCOMPARE(answerer.texts, QStringList({"Greška - Odabir društva", "Greška - Odabir društva"}));
+    }
+    QVERIFY(QDir(m_entry->folders().dataFolder()).isEmpty());
+}
+
+void TestEntry::changedBookAsksBeforeAnotherChoice_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("shownKind");
+    QTest::addColumn<QString>("partner");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("Da saves, then opens") << "Da" << 1 << "" << true;
+    QTest::newRow("Ne drops, then opens") << "Ne" << 1 << "" << false;
+    QTest::newRow("Odustani keeps book and choice") << "Odustani" << 0 << "Novi partner" << false;
+}
+
+void TestEntry::changedBookAsksBeforeAnotherChoice()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, shownKind);
+    QFETCH(QString, partner);
+    QFETCH(bool, saved);
+
+    chooseCompanyAndYear(0, 2012);
+    pick(m_entry->cb_nk, 0);
+    m_book->setCell(3, 1, "Novi partner");
+    QVERIFY(m_entry->bookChanged());
+
+    MessageBoxAnswerer answerer({answer});
+    pick(m_entry->cb_nk, 1);
+    QCOMPARE(answerer.texts, QStringList{"Knjiga je promijenjena. Spremiti promjene?"});
+    QCOMPARE(m_entry->cb_nk->currentIndex(), shownKind);
+    QCOMPARE(m_book->cell(3, 1), partner);
+    QCOMPARE(QFile::exists(bookPath("100", 2012, 0)), saved);
+    if (saved)
+        QVERIFY(fileBytes(bookPath("100", 2012, 0)).contains("3,1,Novi partner\r\n"));
+}
+
+void TestEntry::yearChangeReopensTheBook()
+{
+    writeFile(bookPath("100", 2013, 0), kSavedGoodsBook);
+    chooseCompanyAndYear(0, 2012);
+    pick(m_entry->cb_nk, 0);
+    QCOMPARE(m_book->rowCount(), 2);
+
+    m_entry->se_godina->setValue(2013);
+    QCOMPARE(m_book->rowCount(), 3);
+    m_book->setCell(6, 2, "izmjena");
+
+    // Cancelling keeps the year the book was opened with, so a save goes there.
+    MessageBoxAnswerer answerer({"Odustani"});
+    m_entry->se_godina->setValue(2014);
+    QCOMPARE(m_entry->se_godina->value(), 2013);
+    QVERIFY(m_entry->bt_spremiClick());
+    QVERIFY(fileBytes(bookPath("100", 2013, 0)).contains("6,2,izmjena\r\n"));
+    QVERIFY(!QFile::exists(bookPath("100", 2014, 0)));
+}
+
+void TestEntry::missingTemplateLeavesNothingToSave()
+{
+    chooseCompanyAndYear(0, 2012);
+    QVERIFY(QFile::remove(m_entry->folders().templatePath(*bookKind(17))));
+    MessageBoxAnswerer answerer;
+    pick(m_entry->cb_nk, 17);
+    QVERIFY(!m_entry->bt_spremiClick());
+    QCOMPARE(answerer.texts.value(0), "Cannot open file " + QDir::toNativeSeparators(
+                                                               m_entry->folders().templatePath(*bookKind(17))));
+    QCOMPARE(answerer.texts.value(1), "Greška - Odabir knjige");
+    QVERIFY(QDir(m_entry->folders().dataFolder()).isEmpty());
+}
+
+void TestEntry::enterMovesToTheNextControl()
+{
+    QApplication::setActiveWindow(m_entry.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_entry.get()));
+    const auto focused = [](QWidget *control) {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && (focus == control || control->isAncestorOf(focus));
+    };
+    m_entry->cb_drustva->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(focused(m_entry->se_godina));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QVERIFY(focused(m_entry->cb_nk));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QVERIFY(focused(m_entry->se_godina));
+    QCOMPARE(m_entry->cb_nk->currentIndex(), -1); // the key moved, it did not pick
+}
+
+QTEST_MAIN(TestEntry)
+#include "tst_entry.moc"
