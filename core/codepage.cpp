@@ -24,9 +24,12 @@ const std::bitset<65536> &cp1250Units()
     return units;
 }
 
+// Byte 26 ends a cell file when read, so no text may carry it.
+constexpr QChar kEndOfFile(u'\x1A');
+
 QChar reducedChar(QChar c)
 {
-    if (fitsCp1250(c))
+    if (fitsCp1250(c) && c != kEndOfFile)
         return c;
     if (c.isLetter()) {
         const QString base = QString(c).normalized(QString::NormalizationForm_D);
@@ -58,7 +61,7 @@ bool fitsCp1250(QChar c)
 QString reduceToCp1250(const QString &text)
 {
     qsizetype i = 0;
-    while (i < text.size() && fitsCp1250(text.at(i)))
+    while (i < text.size() && fitsCp1250(text.at(i)) && text.at(i) != kEndOfFile)
         ++i;
     if (i == text.size())
         return text;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 TextGrid::TextGrid(int defaultColumnWidth, int columns, int rows)
-    : m_defaultWidth(defaultColumnWidth), m_columns(0)
+    : m_defaultWidth(defaultColumnWidth)
 {
     setColumnCount(columns);
     setRowCount(rows);
@@ -12,50 +12,58 @@ TextGrid::TextGrid(int defaultColumnWidth, int columns, int rows)
 void TextGrid::setColumnCount(int columns)
 {
     columns = std::max(columns, 0);
-    m_widths.resize(columns, m_defaultWidth);
-    for (QStringList &row : m_rows)
-        row.resize(columns);
-    m_columns = columns;
+    if (columns > m_columns)
+        spliceColumns(m_columns, 0, columns - m_columns);
+    else if (columns < m_columns)
+        spliceColumns(columns, m_columns - columns, 0);
 }
 
 void TextGrid::setRowCount(int rows)
 {
-    const int old = rowCount();
-    if (rows <= old) {
-        m_rows.resize(std::max(rows, 0));
-        return;
-    }
-    insertRows(old, rows - old);
+    m_rows = std::max(rows, 0);
+    m_cells.resize(qsizetype(m_rows) * m_columns);
 }
 
 void TextGrid::insertRows(int row, int count)
 {
-    m_rows.insert(row, count, QStringList(m_columns));
+    m_cells.insert(at(0, row), qsizetype(count) * m_columns, QString());
+    m_rows += count;
 }
 
 void TextGrid::removeRows(int row, int count)
 {
-    m_rows.remove(row, count);
+    m_cells.remove(at(0, row), qsizetype(count) * m_columns);
+    m_rows -= count;
 }
 
 void TextGrid::insertColumns(int column, int count)
 {
-    m_widths.insert(column, count, m_defaultWidth);
-    for (QStringList &row : m_rows)
-        row.insert(column, count, QString());
-    m_columns += count;
+    spliceColumns(column, 0, count);
 }
 
 void TextGrid::removeColumns(int column, int count)
 {
-    m_widths.remove(column, count);
-    for (QStringList &row : m_rows)
-        row.remove(column, count);
-    m_columns -= count;
+    spliceColumns(column, count, 0);
 }
 
 void TextGrid::clearRows(int firstRow, int lastRow)
 {
-    for (int row = firstRow; row <= lastRow; ++row)
-        m_rows[row] = QStringList(m_columns);
+    std::fill(m_cells.begin() + at(0, firstRow), m_cells.begin() + at(0, lastRow + 1), QString());
+}
+
+// Removes `removed` columns at `column` and puts `inserted` empty ones there.
+void TextGrid::spliceColumns(int column, int removed, int inserted)
+{
+    const int columns = m_columns - removed + inserted;
+    QList<QString> cells(qsizetype(m_rows) * columns);
+    for (int row = 0; row < m_rows; ++row) {
+        const auto source = m_cells.begin() + at(0, row);
+        const auto target = cells.begin() + qsizetype(row) * columns;
+        std::move(source, source + column, target);
+        std::move(source + column + removed, source + m_columns, target + column + inserted);
+    }
+    m_cells = std::move(cells);
+    m_widths.remove(column, removed);
+    m_widths.insert(column, inserted, m_defaultWidth);
+    m_columns = columns;
 }

@@ -11,7 +11,7 @@ public:
     explicit TextGrid(int defaultColumnWidth = 64, int columns = 1, int rows = 1);
 
     int columnCount() const { return m_columns; }
-    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    int rowCount() const { return m_rows; }
     int defaultColumnWidth() const { return m_defaultWidth; }
 
     // Cells that stay keep their text; new cells are empty, new columns get
@@ -19,8 +19,8 @@ public:
     void setColumnCount(int columns);
     void setRowCount(int rows);
 
-    const QString &cell(int column, int row) const { return m_rows[row][column]; }
-    void setCell(int column, int row, const QString &text) { m_rows[row][column] = text; }
+    const QString &cell(int column, int row) const { return m_cells[at(column, row)]; }
+    void setCell(int column, int row, const QString &text) { m_cells[at(column, row)] = text; }
 
     int columnWidth(int column) const { return m_widths[column]; }
     void setColumnWidth(int column, int width) { m_widths[column] = width; }
@@ -34,8 +34,13 @@ public:
     bool operator==(const TextGrid &other) const = default;
 
 private:
+    qsizetype at(int column, int row) const { return qsizetype(row) * m_columns + column; }
+    void spliceColumns(int column, int removed, int inserted);
+
     int m_defaultWidth;
-    int m_columns;
+    int m_columns = 0;
+    int m_rows = 0;
     QList<int> m_widths;
-    QList<QStringList> m_rows;
+    // Row by row: one block for a whole book, however many rows it has.
+    QList<QString> m_cells;
 };
