@@ -1,13 +1,58 @@
 #pragma once
 
+#include "paths.h"
+#include "registermodel.h"
+
 #include <QDialog>
+#include <QStringList>
 
-class AppFolders;
+class QPushButton;
+class TextGridView;
 
-// The company register window.
+// The company register window: the register every other window sees, edited
+// in place and written only by "Spremi". Closing it drops unsaved edits.
 class Tfr_drustva : public QDialog {
     Q_OBJECT
 
 public:
     explicit Tfr_drustva(const AppFolders &folders, QWidget *parent = nullptr);
+
+    // The value of the result column in the first row whose search column
+    // equals the text, case ignored; that row becomes the current row (which
+    // printing reads) and the search column the current column. Empty when
+    // no row matches; the current row then stays.
+    QString Trazi(int searchColumn, int resultColumn, const QString &text);
+
+    // The names of the companies, top to bottom, as last loaded or saved:
+    // the company combo's items, so that item n is data row n + 1.
+    QStringList savedCompanyNames() const { return m_savedNames; }
+
+    // Every way of closing (close box, Esc, reject) ends here.
+    void done(int result) override;
+
+    TextGridView *sg_drustva = nullptr;
+    QPushButton *bt_novi_red = nullptr;
+    QPushButton *bt_oduzmi_red = nullptr;
+    QPushButton *bt_spremi = nullptr;
+
+Q_SIGNALS:
+    void companyNamesSaved(const QStringList &names);
+
+private:
+    void FormCreate();
+    void FormClose();
+    void bt_novi_redClick();
+    void bt_oduzmi_redClick();
+    void bt_spremiClick();
+    void sg_drustvaSelectCell();
+
+    QPushButton *makeButton(const char *name, const QString &caption, const QString &hint);
+    bool readRegisterOver(const TextGrid &base);
+    void selectCell(int column, int row);
+    int currentRow() const;
+    QStringList dataFileNames() const;
+
+    AppFolders m_folders;
+    RegisterModel m_model;
+    QStringList m_savedNames;
 };

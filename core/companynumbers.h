@@ -1,1 +1,24 @@
 #pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TextGrid;
+
+// The company register: row 0 the titles, each further row one company,
+// column 0 its number, column 1 its name.
+
+// "Dodaj" names the register's only company instead of adding one while that
+// company has no name yet.
+bool onlyCompanyIsUnnamed(const TextGrid &companies);
+
+// One more than the largest number in the register and in the names of the
+// book files in the data folder, so that a new company never takes over the
+// books of a deleted one. A book file name begins with the company number and
+// a four-digit year, each followed by "_", and ends in ".txt" (in any case);
+// other files count for nothing.
+int nextCompanyNumber(const TextGrid &companies, const QStringList &dataFileNames);
+
+// The first data row whose text in the column equals the text, case ignored;
+// 0 when none does or the text is empty.
+int findRowIgnoringCase(const TextGrid &grid, int column, const QString &text);
