@@ -1,1 +1,14 @@
 #pragma once
+
+#include <QString>
+
+#include <optional>
+
+// An amount as the program writes it: "." between thousands, "," before
+// exactly two decimals, whatever the machine's locale (1234.5 -> 1.234,50).
+QString formatAmountNumber(double amount);
+
+// An amount from a client's spreadsheet, written as the program writes
+// amounts. Blanks are dropped and the empty text is 0. Nothing when the text
+// is not a number (letters, two decimal separators, blanks only).
+std::optional<QString> stringBroj(const QString &text);
