@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "messages.h"
+#include "bookgrid.h"
 #include "provisioning.h"
 
 #include <QDesktopServices>
@@ -26,12 +27,23 @@ void Program::connectWindows()
     QObject::connect(&start, &Tfr_nk::uputeClick, &start, [this] { openManual(); });
     start.setCloseCheck([this] { return entry.mayDropBook(); });
 
+    entry.setBookSelection(bookView.sg_nk->selectionModel());
     QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] {
+        bookView.setTitleRowHeight(100);
+        bookView.fitRowHeights();
         bookView.show();
         bookView.raise();
     });
+    QObject::connect(&entry, &Tfr_nk_00::bookRowsLoaded, &bookView, &Tfr_nk_grid::fitRowHeights);
+    QObject::connect(&entry, &Tfr_nk_00::bookRowsWritten, &bookView, &Tfr_nk_grid::fitRowHeights);
+    QObject::connect(&bookView, &Tfr_nk_grid::rowToFields, &entry, &Tfr_nk_00::Grid_u_polja);
+    QObject::connect(&bookView, &Tfr_nk_grid::runningNumberSelected, &entry, &Tfr_nk_00::setRunningNumberStatus);
     QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
+
+    entry.appendCompanyNames(companies.savedCompanyNames());
+    QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);
+    entry.setCompanyLookup([this](const QString &name) { return companies.Trazi(1, 0, name); });
 }
 
 void Program::showEntryWindow()

@@ -2,15 +2,28 @@
 
 #include "catalogue.h"
 #include "cellfile.h"
+#include "codepage.h"
 #include "combos.h"
+#include "fieldmapping.h"
 #include "fieldnavigator.h"
+#include "fieldpanels.h"
+#include "fieldtexts.h"
+#include "fieldwidgets.h"
+#include "listfile.h"
+#include "runningnumbers.h"
+#include "sortedlists.h"
 #include "hints.h"
 #include "messages.h"
+#include "panelbuilder.h"
+#include "rememberedlists.h"
 #include "textgridmodel.h"
 
 #include <QDate>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -30,10 +43,20 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     connect(se_godina, &QSpinBox::valueChanged, this, &Tfr_nk_00::yearPicked);
     connect(cb_nk, &QComboBox::activated, this, &Tfr_nk_00::bookKindPicked);
     connect(bt_spremi, &QPushButton::clicked, this, &Tfr_nk_00::bt_spremiClick);
+    connect(bt_isprazni, &QPushButton::clicked, this, &Tfr_nk_00::bt_isprazniClick);
+    connect(bt_dodaj, &QPushButton::clicked, this, &Tfr_nk_00::bt_dodajClick);
+    connect(bt_promijeni, &QPushButton::clicked, this, &Tfr_nk_00::bt_promijeniClick);
+    connect(cb_valute, &QComboBox::activated, this, &Tfr_nk_00::cb_valuteChange);
+    connect(ed_valuta, &QLineEdit::textChanged, this, &Tfr_nk_00::ed_valutaChange);
+    connect(ed_valuta, &QLineEdit::editingFinished, this, &Tfr_nk_00::ed_valutaExit);
+    for (AmountEdit *amount : findChildren<AmountEdit *>())
+        connect(amount, &AmountEdit::unreadable, this, [this](const QString &typed) {
+            showMessage(this, QStringLiteral("Upisani iznos nije broj: ") + typed);
+        });
     connect(btDrustva, &QPushButton::clicked, this, &Tfr_nk_00::companyRegisterRequested);
     connect(bt_arhiva, &QPushButton::clicked, this, &Tfr_nk_00::archiveRequested);
     connect(bt_karbunica, &QPushButton::clicked, this, &Tfr_nk_00::clientImportRequested);
-    for (DropDownCombo *combo : {cb_drustva, cb_nk})
+    for (DropDownCombo *combo : {cb_drustva, cb_nk, cb_valute})
         connect(combo, &DropDownCombo::dropDown, combo, [combo] { SetComboDropDownWidth(combo, -1); });
 }
 
@@ -46,7 +69,11 @@ void Tfr_nk_00::FormCreate()
     if (m_folders.appData().isEmpty())
         showMessage(this, QStringLiteral("Greška - Application Data - 01"));
     cb_nk->addItems(bookDisplayNames());
+    m_lists = new RememberedLists(*this, m_folders);
+    connect(m_lists, &RememberedLists::failed, this, [this](const QString &error) { showError(this, error); });
+    m_lists->UcitajListe();
     SetComboDropDownWidth(cb_drustva, 500);
+    HintStrelica();
     bt_karbunica->hide();
 }
 
@@ -65,12 +92,15 @@ void Tfr_nk_00::appendCompanyNames(const QStringList &names)
     cb_drustva->addItems(names);
 }
 
+// The open book stays with its company, so the combo keeps showing it.
 void Tfr_nk_00::replaceCompanyNames(const QStringList &names)
 {
+    const QString shown = cb_drustva->currentIndex() >= 0 ? cb_drustva->currentText() : QString();
     const QSignalBlocker blocker(cb_drustva);
     cb_drustva->clear();
     cb_drustva->addItems(names);
-    m_shownCompanyIndex = -1;
+    m_shownCompanyIndex = shown.isEmpty() ? -1 : cb_drustva->findText(shown);
+    cb_drustva->setCurrentIndex(m_shownCompanyIndex);
 }
 
 QString Tfr_nk_00::statusText(int panel) const
@@ -158,6 +188,7 @@ void Tfr_nk_00::cb_nkChange()
     KoloneFormati(m_choice.kind, *m_masks);
     if (!UcitajKnjigu())
         return;
+    HintPolja();
     for (QLabel *panel : m_statusPanels)
         panel->clear();
     showImportButtonForChoice();
@@ -165,15 +196,18 @@ void Tfr_nk_00::cb_nkChange()
 
 void Tfr_nk_00::PrikaziPanel()
 {
-    const BookKind *chosen = bookKind(m_choice.kind);
+    const QString chosen = QString::fromLatin1(bookKind(m_choice.kind)->panelName);
     for (const BookKind &kind : bookCatalogue()) {
-        if (auto *panel = findChild<QWidget *>(QString::fromLatin1(kind.panelName)))
-            panel->setVisible(&kind == chosen);
+        const QString name = QString::fromLatin1(kind.panelName);
+        if (name != chosen)
+            if (auto *panel = findChild<QWidget *>(name))
+                panel->hide();
     }
-    if (auto *panel = findChild<QWidget *>(QString::fromLatin1(chosen->panelName))) {
+    if (auto *panel = findChild<QWidget *>(chosen)) {
         QPalette white = panel->palette();
         white.setColor(QPalette::Window, Qt::white);
         panel->setPalette(white);
+        panel->show();
     }
     resize(width(), 560);
     bg_komande->show();
@@ -209,6 +243,7 @@ bool Tfr_nk_00::UcitajKnjigu()
         m_bookChanged = false;
         Q_EMIT bookRowsLoaded();
     }
+    Grid_u_polja(currentBookRow());
     Q_EMIT bookViewCaptionChanged(cb_drustva->currentText() + QStringLiteral(" - ") + cb_nk->currentText());
     return true;
 }
@@ -236,3 +271,129 @@ bool Tfr_nk_00::bt_spremiClick()
                                + QStringLiteral(" sati"));
     return true;
 }
+
+FieldMapping Tfr_nk_00::fieldMapping() const
+{
+    return FieldMapping(*this, QString::fromLatin1(bookKind(m_choice.kind)->fieldPrefix));
+}
+
+int Tfr_nk_00::currentBookRow() const
+{
+    const int row = m_bookSelection ? m_bookSelection->currentIndex().row() : -1;
+    return row >= 1 && row < m_book->rowCount() ? row : 1;
+}
+
+void Tfr_nk_00::Grid_u_polja(int row)
+{
+    if (!bookKind(m_choice.kind) || row < 1 || row >= m_book->rowCount())
+        return;
+    const QStringList unshown = fieldMapping().Grid_u_polja(*m_book, row);
+    if (!unshown.isEmpty())
+        showMessage(this, QStringLiteral("Ove ćelije %1. retka nisu datum ili iznos pa njihova polja ostaju prazna:\n")
+                              .arg(row)
+                          + unshown.join(QLatin1Char('\n')));
+}
+
+void Tfr_nk_00::setRunningNumberStatus(const QString &text)
+{
+    m_statusPanels[0]->setText(text);
+}
+
+void Tfr_nk_00::bt_isprazniClick()
+{
+    if (bookKind(m_choice.kind))
+        fieldMapping().PoljaIsprazni(m_book->columnCount());
+}
+
+void Tfr_nk_00::bt_dodajClick()
+{
+    if (!bookKind(m_choice.kind))
+        return;
+    QString error;
+    const std::optional<NewEntry> entry = nextEntry(m_book->grid(), error);
+    if (!entry) {
+        showError(this, error);
+        return;
+    }
+    if (entry->appendRow)
+        m_book->insertRows(entry->row, 1);
+    fieldMapping().Polja_u_grid(*m_book, entry->row);
+    m_book->setCell(0, entry->row, QString::number(entry->number));
+    if (m_bookSelection) {
+        const QModelIndex cell = m_book->index(m_book->rowCount() - 1, 1);
+        m_bookSelection->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    }
+    Q_EMIT bookRowsWritten();
+    setRunningNumberStatus(QStringLiteral("R. br.: ") + QString::number(entry->number));
+}
+
+void Tfr_nk_00::bt_promijeniClick()
+{
+    if (!bookKind(m_choice.kind))
+        return;
+    // Writing into a book without entries would give a row without a running
+    // number, which the next "Dodaj u novi red" would overwrite.
+    if (m_book->rowCount() < 2 || m_book->cell(0, 1).isEmpty()) {
+        showMessage(this, QStringLiteral("Knjiga još nema zapisa. Novi zapis dodajte gumbom \"Dodaj u novi red\"."));
+        return;
+    }
+    fieldMapping().Polja_u_grid(*m_book, currentBookRow());
+    Q_EMIT bookRowsWritten();
+}
+
+void Tfr_nk_00::BUbaci_u_memo(QToolButton *button)
+{
+    const QString composite = button->objectName().mid(2);
+    if (QWidget *memo = findChild<QWidget *>(composite))
+        appendLine(*memo, insertedLine(*this, composite, button->property("tag").toInt()));
+}
+
+void Tfr_nk_00::BDisplayFormat(QToolButton *button)
+{
+    if (auto *amount = findChild<AmountEdit *>(button->objectName().mid(2)))
+        amount->setCode(m_currencyCode);
+}
+
+void Tfr_nk_00::cb_valuteChange()
+{
+    ed_valuta->setText(cb_valute->currentText().left(3));
+}
+
+void Tfr_nk_00::ed_valutaChange()
+{
+    m_currencyCode = reduceToCp1250(ed_valuta->text());
+}
+
+void Tfr_nk_00::ed_valutaExit()
+{
+    const QString code = m_currencyCode;
+    if (code.isEmpty())
+        return;
+    QStringList items;
+    for (int i = 0; i < cb_valute->count(); ++i) {
+        if (cb_valute->itemText(i).contains(code))
+            return;
+        items << cb_valute->itemText(i);
+    }
+    cb_valute->insertItem(static_cast<int>(sortedPosition(items, code)), code);
+    items.insert(sortedPosition(items, code), code);
+    QString error;
+    if (!writeListFile(m_folders.listFilePath(QStringLiteral("valute")), items, error))
+        showError(this, error);
+}
+
+void Tfr_nk_00::HintPolja()
+{
+    const QString prefix = QString::fromLatin1(bookKind(m_choice.kind)->fieldPrefix);
+    for (int column = 1; column < m_book->columnCount(); ++column)
+        if (auto *field = findChild<QWidget *>(prefix + QString::number(column)))
+            field->setToolTip(PrelomiTekst(m_book->cell(column, 0)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
+}
+
+void Tfr_nk_00::HintStrelica()
+{
+    for (QToolButton *button : findChildren<QToolButton *>())
+        if (button->property("tag").isValid())
+            button->setToolTip(QString::fromUtf8(kInsertButtonHint));
+}
+

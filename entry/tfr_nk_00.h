@@ -8,13 +8,18 @@
 #include <functional>
 
 class DropDownCombo;
+class FieldMapping;
 class FieldNavigator;
 class QButtonGroup;
+class QItemSelectionModel;
 class QLabel;
+class QLineEdit;
+class QToolButton;
 class QPushButton;
 class QSpinBox;
 class QStatusBar;
 class QVBoxLayout;
+class RememberedLists;
 struct ColumnMasks;
 class TextGridModel;
 
@@ -34,6 +39,10 @@ public:
     void appendCompanyNames(const QStringList &names);
     void replaceCompanyNames(const QStringList &names);
 
+    // The book view's current cell: the row "Promijeni" writes and the row a
+    // new entry is selected in.
+    void setBookSelection(QItemSelectionModel *selection) { m_bookSelection = selection; }
+
     // Asks before a changed book is dropped; false when the user cancels.
     bool mayDropBook();
     bool bookChanged() const { return m_bookChanged; }
@@ -44,6 +53,19 @@ public:
     void cb_drustvaChange();
     void cb_nkChange();
     bool bt_spremiClick();
+    void bt_isprazniClick();
+    void bt_dodajClick();
+    void bt_promijeniClick();
+    void BUbaci_u_memo(QToolButton *button);
+    void BDisplayFormat(QToolButton *button);
+    void cb_valuteChange();
+    void ed_valutaChange();
+    void ed_valutaExit();
+    // Shows the row of the book in the column fields.
+    void Grid_u_polja(int row);
+    void setRunningNumberStatus(const QString &text);
+
+    QString currencyCode() const { return m_currencyCode; }
 
     DropDownCombo *cb_drustva = nullptr;
     DropDownCombo *cb_nk = nullptr;
@@ -59,6 +81,8 @@ public:
     QPushButton *bt_promijeni = nullptr;
     QPushButton *bt_spremi = nullptr;
     QPushButton *bt_ispis = nullptr;
+    DropDownCombo *cb_valute = nullptr;
+    QLineEdit *ed_valuta = nullptr;
 
 Q_SIGNALS:
     // The book grid holds the chosen kind's template: show the book view.
@@ -66,6 +90,8 @@ Q_SIGNALS:
     // The saved rows are in the book grid: their heights need fitting.
     void bookRowsLoaded();
     void bookViewCaptionChanged(const QString &caption);
+    // Rows were written from the fields: their heights need fitting.
+    void bookRowsWritten();
     void companyRegisterRequested();
     void archiveRequested();
     void clientImportRequested();
@@ -75,6 +101,12 @@ private:
     void buildSelectionPanel(QWidget *panel);
     void buildStatusBar();
     void buildCommandBar();
+    void buildCurrencyControls(QWidget *panel);
+    void buildFieldPanels();
+    void HintPolja();
+    void HintStrelica();
+    int currentBookRow() const;
+    FieldMapping fieldMapping() const;
     void FormCreate();
 
     void companyPicked();
@@ -93,8 +125,11 @@ private:
     AppFolders m_folders;
     std::function<QString(const QString &)> m_companyLookup;
     FieldNavigator *m_navigator = nullptr;
+    RememberedLists *m_lists = nullptr;
     QVBoxLayout *m_panelArea = nullptr;
     QLabel *m_statusPanels[2] = {};
+    QItemSelectionModel *m_bookSelection = nullptr;
+    QString m_currencyCode = QStringLiteral("HRK");
 
     // The choice the open book belongs to; the combos return to it when the
     // user cancels dropping a changed book.

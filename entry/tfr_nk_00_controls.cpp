@@ -4,11 +4,16 @@
 #include "catalogue.h"
 #include "combos.h"
 #include "fieldnavigator.h"
+#include "fieldpanels.h"
 #include "looks.h"
+#include "panelbuilder.h"
+#include "sortedlists.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -51,6 +56,12 @@ QPushButton *addShapedButton(QWidget *panel, const QString &name, const QString 
     return button;
 }
 
+const QStringList kShippedCurrencies{
+    QStringLiteral("AUD (036)"), QStringLiteral("CAD (124)"), QStringLiteral("CHF (756)"), QStringLiteral("CZK (203)"),
+    QStringLiteral("DKK (208)"), QStringLiteral("EUR (978)"), QStringLiteral("GBP (826)"), QStringLiteral("HRK (191)"),
+    QStringLiteral("HUF (348)"), QStringLiteral("JPY (392)"), QStringLiteral("NOK (578)"), QStringLiteral("PLN (985)"),
+    QStringLiteral("SEK (752)"), QStringLiteral("USD (840)")};
+
 QString hintLines(const QStringList &lines)
 {
     return lines.join(QLatin1Char('\n'));
@@ -84,6 +95,7 @@ void Tfr_nk_00::buildControls()
     m_panelArea = new QVBoxLayout;
     m_panelArea->setContentsMargins(0, 0, 0, 0);
     column->addLayout(m_panelArea);
+    buildFieldPanels();
 
     buildCommandBar();
     column->addWidget(pn_gumbi);
@@ -129,11 +141,45 @@ void Tfr_nk_00::buildSelectionPanel(QWidget *panel)
     bt_karbunica->setGeometry(675, 3, 49, 22);
     bt_karbunica->setToolTip(QStringLiteral("Uvoz podataka za firmu Karbunica Bravin d.o.o."));
 
+    buildCurrencyControls(panel);
+
     setTabOrder(cb_drustva, se_godina);
     setTabOrder(se_godina, cb_nk);
     for (QWidget *control : {static_cast<QWidget *>(cb_drustva), static_cast<QWidget *>(se_godina),
                              static_cast<QWidget *>(cb_nk)})
         m_navigator->watch(control);
+}
+
+void Tfr_nk_00::buildCurrencyControls(QWidget *panel)
+{
+    cb_valute = addCombo(panel, QStringLiteral("cb_valute"), {530, 3, 80, 21}, 20,
+                         hintLines({QStringLiteral("1. Odabrati valutu"),
+                                    QStringLiteral("2. Promijeniti valutnu oznaku polja (kliknuti na sivi okrugli gumb)")}));
+    cb_valute->setPlaceholderText(QStringLiteral("Valute"));
+    cb_valute->addItems(sortedList(kShippedCurrencies));
+
+    ed_valuta = new QLineEdit(m_currencyCode, panel);
+    ed_valuta->setObjectName(QStringLiteral("ed_valuta"));
+    ed_valuta->setGeometry(614, 3, 56, 21);
+    QFont bold = ed_valuta->font();
+    bold.setBold(true);
+    ed_valuta->setFont(bold);
+    ed_valuta->setToolTip(hintLines(
+        {QStringLiteral("1. Odabrati valutu ili upisati valutnu oznaku ako je nema u priloženoj listi"),
+         QStringLiteral("2. Promijeniti valutnu oznaku polja (kliknuti na sivi okrugli gumb)")}));
+    for (QWidget *control : {static_cast<QWidget *>(cb_valute), static_cast<QWidget *>(ed_valuta)})
+        m_navigator->watch(control);
+}
+
+void Tfr_nk_00::buildFieldPanels()
+{
+    const PanelHandlers handlers{[this](QToolButton *button) { BUbaci_u_memo(button); },
+                                 [this](QToolButton *button) { BDisplayFormat(button); }};
+    for (const PanelSpec &spec : fieldPanels()) {
+        QWidget *panel = buildFieldPanel(spec, *m_navigator, handlers);
+        panel->hide();
+        m_panelArea->addWidget(panel);
+    }
 }
 
 void Tfr_nk_00::buildStatusBar()

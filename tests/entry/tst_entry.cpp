@@ -1,9 +1,5 @@
-#include "catalogue.h"
 #include "combos.h"
-#include "provisioning.h"
-#include "testsupport.h"
-#include "textgridmodel.h"
-#include "tfr_nk_00.h"
+#include "entryfixture.h"
 #include "windowsupport.h"
 
 #include <QFile>
@@ -48,12 +44,6 @@ const QByteArray kSavedGoodsBook = "14,3\r\n"
                                      "8,1,15.03.2012; 1.000,00 USD; virman\t\b20.03.2012; 500,00 USD; virman\r\n"
                                      "0,2,2\r\n3,2,\xC8" "e\x9Aka tvrtka\r\n";
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -81,34 +71,25 @@ private Q_SLOTS:
 
 private:
     void chooseCompanyAndYear(int company, int year);
-    QString bookPath(const QString &company, int year, int kind) const;
+    QString bookPath(const QString &company, int year, int kind) const { return m_fixture->bookPath(company, year, kind); }
 
-    std::unique_ptr<TempDataHome> m_home;
-    std::unique_ptr<TextGridModel> m_book;
-    ColumnMasks m_masks;
-    std::unique_ptr<Tfr_nk_00> m_entry;
+    std::unique_ptr<EntryFixture> m_fixture;
+    TextGridModel *m_book = nullptr;
+    ColumnMasks *m_masks = nullptr;
+    Tfr_nk_00 *m_entry = nullptr;
 };
 
 void TestEntry::init()
 {
-    m_home = std::make_unique<TempDataHome>();
-    QString error;
-    QVERIFY(provisionProgramFolder(AppFolders(MapaSustava()), error));
-    m_book = std::make_unique<TextGridModel>(80);
-    m_masks = {};
-    m_entry = std::make_unique<Tfr_nk_00>(m_book.get(), &m_masks);
-    m_entry->setCompanyLookup([](const QString &name) {
-        return name == "Alfa d.o.o." ? QStringLiteral("100") : name == "Beta" ? QStringLiteral("101") : QString();
-    });
-    m_entry->appendCompanyNames({"Alfa d.o.o.", "Beta"});
-    m_entry->show();
+    m_fixture = std::make_unique<EntryFixture>();
+    m_book = &m_fixture->book;
+    m_masks = &m_fixture->masks;
+    m_entry = &m_fixture->entry;
 }
 
 void TestEntry::cleanup()
 {
-    m_entry.reset();
-    m_book.reset();
-    m_home.reset();
+    m_fixture.reset();
 }
 
 void TestEntry::chooseCompanyAndYear(int company, int year)
@@ -117,15 +98,10 @@ void TestEntry::chooseCompanyAndYear(int company, int year)
     pick(m_entry->cb_drustva, company);
 }
 
-QString TestEntry::bookPath(const QString &company, int year, int kind) const
-{
-    return m_entry->folders().bookFilePath(company, year, *bookKind(kind));
-}
-
 void TestEntry::firstBookOnAFreshMachine()
 {
-    QSignalSpy viewNeeded(m_entry.get(), &Tfr_nk_00::bookViewNeeded);
-    QSignalSpy caption(m_entry.get(), &Tfr_nk_00::bookViewCaptionChanged);
+    QSignalSpy viewNeeded(m_entry, &Tfr_nk_00::bookViewNeeded);
+    QSignalSpy caption(m_entry, &Tfr_nk_00::bookViewCaptionChanged);
     QVERIFY(!m_entry->bg_komande->isVisible());
     QVERIFY(m_entry->bt_karbunica->isHidden());
 
@@ -138,7 +114,7 @@ void TestEntry::firstBookOnAFreshMachine()
     QCOMPARE(m_book->columnCount(), 14);
     for (int column = 0; column < 14; ++column)
         QVERIFY(m_book->cell(column, 1).isEmpty());
-    QVERIFY(m_masks.isDate(1) && m_masks.isAmount(5) && m_masks.isAmount(7));
+    QVERIFY(m_masks->isDate(1) && m_masks->isAmount(5) && m_masks->isAmount(7));
     QVERIFY(m_entry->statusText(0).isEmpty() && m_entry->statusText(1).isEmpty());
     QVERIFY(m_entry->bg_komande->isVisible());
     QVERIFY(m_entry->bt_karbunica->isVisible());
@@ -170,7 +146,7 @@ void TestEntry::bookBeforeCompany()
 {
     writeFile(bookPath("100", 2012, 0), kSavedGoodsBook);
     m_entry->se_godina->setValue(2012);
-    QSignalSpy viewNeeded(m_entry.get(), &Tfr_nk_00::bookViewNeeded);
+    QSignalSpy viewNeeded(m_entry, &Tfr_nk_00::bookViewNeeded);
     {
         MessageBoxAnswerer answerer;
         pick(m_entry->cb_nk, 0);
@@ -271,8 +247,8 @@ void TestEntry::missingTemplateLeavesNothingToSave()
 
 void TestEntry::enterMovesToTheNextControl()
 {
-    QApplication::setActiveWindow(m_entry.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_entry.get()));
+    QApplication::setActiveWindow(m_entry);
+    QVERIFY(QTest::qWaitForWindowActive(m_entry));
     const auto focused = [](QWidget *control) {
         QWidget *focus = QApplication::focusWidget();
         return focus && (focus == control || control->isAncestorOf(focus));

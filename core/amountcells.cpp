@@ -1,0 +1,41 @@
+#include "amountcells.h"
+
+#include "amounttext.h"
+
+#include <QRegularExpression>
+
+QString amountText(const AmountValue &amount)
+{
+    const QString number = formatAmountNumber(amount.value);
+    return amount.code.isEmpty() ? number : number + QLatin1Char(' ') + amount.code;
+}
+
+std::optional<AmountValue> readAmountCell(const QString &text)
+{
+    const QString last = text.right(3);
+    if (last.contains(QLatin1Char(','))) {
+        const std::optional<double> value = readCellNumber(text);
+        if (!value)
+            return std::nullopt;
+        return AmountValue{*value, {}};
+    }
+    const std::optional<double> value = readCellNumber(text.left(std::max<qsizetype>(0, text.size() - 4)));
+    if (!value)
+        return std::nullopt;
+    return AmountValue{*value, last};
+}
+
+std::optional<double> readCellNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?\\d*(,\\d*)?$"));
+    QString plain = text;
+    while (plain.endsWith(QLatin1Char(' ')))
+        plain.chop(1);
+    plain.remove(QLatin1Char('.'));
+    if (plain.isEmpty())
+        return 0.0;
+    if (!number.match(plain).hasMatch() || plain == QLatin1String("-") || plain == QLatin1String("+")
+        || plain.startsWith(QLatin1Char(',')))
+        return std::nullopt;
+    return plain.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}

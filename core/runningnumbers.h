@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class TextGrid;
+
+// Where "Dodaj u novi red" writes and under which running number: row 1 of a
+// book without entries, otherwise a new last row numbered one more than the
+// largest number in column 0. Numbers are never reused in the middle, so
+// gaps stay; a number freed at the end is given again.
+struct NewEntry {
+    int row = 1;
+    int number = 1;
+    bool appendRow = false;
+};
+
+// Empty when a running number cannot be read; then error names the row.
+std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error);

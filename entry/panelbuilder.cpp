@@ -1,0 +1,269 @@
+#include "panelbuilder.h"
+
+#include "combos.h"
+#include "fieldnavigator.h"
+#include "fieldpanels.h"
+#include "fieldwidgets.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Colours of the fields, as red, green, blue.
+const QString kTextFieldLook = QStringLiteral("background-color: rgb(209, 231, 250); border: none;");
+const QString kDateFieldLook = QStringLiteral("background-color: rgb(207, 230, 250); border: none;");
+const QString kSubFieldLook = QStringLiteral("background-color: rgb(244, 244, 247); border: 1px solid gray;");
+
+const QStringList kDocumentLines{QStringLiteral("koja je osnovom za izvršenje plaćanja ili naplate"),
+                                 QStringLiteral("(predugovor, ugovor, pismo namjere, predračun, račun, zaključnica...)")};
+const QString kTransferLine = QStringLiteral("odnosno prijenosa sredstava");
+const QString kInstrumentLine = QStringLiteral("(instrument platnog prometa, gotovina ili drugi oblik)");
+const QString kEnteredLine = QStringLiteral("ako je posao već upisan u neku od nadzornih knjiga");
+
+QString roleHint(const SubFieldSpec &sub)
+{
+    if (sub.hint)
+        return QString::fromUtf8(sub.hint);
+    switch (sub.role) {
+    case SubRole::DocumentMark:
+        return (QStringList{QStringLiteral("Oznaka isprave")} + kDocumentLines).join(QLatin1Char('\n'));
+    case SubRole::DocumentDate:
+        return (QStringList{QStringLiteral("Datum isprave")} + kDocumentLines).join(QLatin1Char('\n'));
+    case SubRole::PaymentDate:
+        return QStringList{QStringLiteral("Datum izvršenog plaćanja ili naplate"), kTransferLine, kInstrumentLine}
+            .join(QLatin1Char('\n'));
+    case SubRole::PaymentAmount:
+        return QStringList{QStringLiteral("Iznos izvršenog plaćanja ili naplate"), kTransferLine, kInstrumentLine}
+            .join(QLatin1Char('\n'));
+    case SubRole::PaymentMethod:
+        return QStringList{QStringLiteral("Način izvršenog plaćanja ili"),
+                           QStringLiteral("naplate odnosno prijenosa sredstava"), kInstrumentLine}
+            .join(QLatin1Char('\n'));
+    case SubRole::EntryNumber:
+        return QStringList{QStringLiteral("Oznaka rednog broja unosa podataka"), kEnteredLine}.join(QLatin1Char('\n'));
+    case SubRole::EntryYear:
+        return QStringList{QStringLiteral("Oznaka godine unosa podataka"), kEnteredLine}.join(QLatin1Char('\n'));
+    case SubRole::Plain:
+        break;
+    }
+    return {};
+}
+
+class PanelBuilder {
+public:
+    PanelBuilder(const PanelSpec &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
+        : m_panel(panel), m_navigator(navigator), m_handlers(handlers)
+    {
+    }
+
+    QWidget *build()
+    {
+        auto *widget = new QWidget;
+        widget->setObjectName(QString::fromLatin1(m_panel.panelName));
+        widget->setAutoFillBackground(true);
+        auto *grid = new QGridLayout(widget);
+        grid->setContentsMargins(6, 6, 6, 6);
+        grid->setHorizontalSpacing(12);
+        grid->setVerticalSpacing(6);
+        int row = 0;
+        int half = 0;
+        for (int c = 0; c < static_cast<int>(m_panel.columns.size()); ++c) {
+            const ColumnSpec &column = m_panel.columns[c];
+            if (column.input == Input::Composite) {
+                row += half;
+                half = 0;
+                grid->addWidget(compositeBox(column, c + 1), row++, 0, 1, 2);
+                continue;
+            }
+            grid->addLayout(captioned(QString::fromUtf8(column.caption), plainField(column, c + 1)), row, half);
+            row += half;
+            half = 1 - half;
+        }
+        grid->setRowStretch(row + 1, 1);
+        return widget;
+    }
+
+private:
+    QLayout *captioned(const QString &caption, QLayout *field)
+    {
+        auto *box = new QVBoxLayout;
+        box->setSpacing(1);
+        auto *label = new QLabel(caption);
+        label->setWordWrap(true);
+        box->addWidget(label);
+        box->addLayout(field);
+        return box;
+    }
+
+    QLayout *plainField(const ColumnSpec &column, int number)
+    {
+        auto *line = new QHBoxLayout;
+        addControl(line, column.input, column.list, fieldName(m_panel, number), false);
+        return line;
+    }
+
+    // A control with what stands beside it: its list on the left, its
+    // currency button on the right.
+    QWidget *addControl(QHBoxLayout *line, Input input, bool list, const QString &name, bool subField)
+    {
+        line->setSpacing(2);
+        if (list)
+            line->addWidget(listCombo(name));
+        QWidget *field = makeField(input, name);
+        field->setStyleSheet(subField ? kSubFieldLook : input == Input::Date ? kDateFieldLook : kTextFieldLook);
+        line->addWidget(field, 1);
+        if (input == Input::Amount)
+            line->addWidget(currencyButton(name));
+        return field;
+    }
+
+    QWidget *makeField(Input input, const QString &name)
+    {
+        QWidget *field = nullptr;
+        switch (input) {
+        case Input::Text:
+            field = new QLineEdit;
+            break;
+        case Input::Date:
+            field = new DateField;
+            break;
+        case Input::Amount:
+            field = new AmountEdit;
+            static_cast<AmountEdit *>(field)->setCode(QStringLiteral("HRK"));
+            break;
+        case Input::Number:
+            field = new AmountEdit;
+            break;
+        case Input::Year: {
+            auto *year = new QSpinBox;
+            year->setRange(2000, 2100);
+            year->setValue(2012);
+            field = year;
+            break;
+        }
+        case Input::Composite:
+            Q_UNREACHABLE();
+        }
+        field->setObjectName(name);
+        m_navigator.watch(field);
+        return field;
+    }
+
+    QWidget *listCombo(const QString &fieldName)
+    {
+        auto *combo = new DropDownCombo;
+        combo->setObjectName(QStringLiteral("cb_") + fieldName);
+        combo->setFixedWidth(21);
+        combo->setFocusPolicy(Qt::ClickFocus);
+        return combo;
+    }
+
+    QToolButton *currencyButton(const QString &amountName)
+    {
+        auto *button = new QToolButton;
+        button->setObjectName(QStringLiteral("b_") + amountName);
+        button->setFixedSize(14, 14);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setToolTip(QStringLiteral("Promijeni valutnu oznaku polja u odabranu valutu"));
+        button->setStyleSheet(QStringLiteral("QToolButton { background-color: rgb(160, 160, 160); border-radius: 7px;"
+                                             " border: 1px solid gray; }"));
+        QObject::connect(button, &QToolButton::clicked, button, [h = m_handlers.stampCurrency, button] { h(button); });
+        return button;
+    }
+
+    QToolButton *insertButton(const QString &compositeName, int subFields)
+    {
+        auto *button = new QToolButton;
+        button->setObjectName(QStringLiteral("b_") + compositeName);
+        button->setProperty("tag", subFields);
+        button->setArrowType(Qt::DownArrow);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setToolTip(QString::fromUtf8(kInsertButtonHint));
+        QObject::connect(button, &QToolButton::clicked, button, [h = m_handlers.insertLine, button] { h(button); });
+        return button;
+    }
+
+    QWidget *compositeBox(const ColumnSpec &column, int number)
+    {
+        const QString name = fieldName(m_panel, number);
+        auto *frame = new QFrame;
+        frame->setFrameShape(QFrame::StyledPanel);
+        auto *box = new QVBoxLayout(frame);
+        box->setContentsMargins(4, 4, 4, 4);
+        box->setSpacing(2);
+
+        auto *subLine = new QHBoxLayout;
+        const int secondFrom = column.secondCaption ? column.secondCaptionFrom : 0;
+        QHBoxLayout *group = captionGroup(subLine, QString::fromUtf8(column.caption));
+        for (int s = 0; s < static_cast<int>(column.subFields.size()); ++s) {
+            if (s + 1 == secondFrom)
+                group = captionGroup(subLine, QString::fromUtf8(column.secondCaption));
+            const SubFieldSpec &sub = column.subFields[s];
+            const QString subName = subFieldName(m_panel, number, s + 1);
+            if (sub.label)
+                group->addWidget(new QLabel(QString::fromUtf8(sub.label)));
+            addControl(group, sub.input, sub.list, subName, true)->setToolTip(roleHint(sub));
+        }
+        subLine->addWidget(insertButton(name, static_cast<int>(column.subFields.size())), 0, Qt::AlignBottom);
+        box->addLayout(subLine);
+
+        auto *memo = new QPlainTextEdit;
+        memo->setObjectName(name);
+        memo->setFocusPolicy(Qt::ClickFocus);
+        memo->setFixedHeight(56);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setStyleSheet(QStringLiteral("QPlainTextEdit { ") + kTextFieldLook + QStringLiteral(" }"));
+        box->addWidget(memo);
+        return frame;
+    }
+
+    QHBoxLayout *captionGroup(QHBoxLayout *subLine, const QString &caption)
+    {
+        auto *column = new QVBoxLayout;
+        column->setSpacing(1);
+        auto *label = new QLabel(caption);
+        label->setWordWrap(true);
+        column->addWidget(label);
+        auto *fields = new QHBoxLayout;
+        fields->setSpacing(4);
+        column->addLayout(fields);
+        subLine->addLayout(column, 1);
+        return fields;
+    }
+
+    const PanelSpec &m_panel;
+    FieldNavigator &m_navigator;
+    const PanelHandlers &m_handlers;
+};
+
+// The keyboard reaches the fields in the order the table gives.
+void setTabOrder(QWidget *widget, const PanelSpec &panel)
+{
+    QWidget *previous = nullptr;
+    for (const char *stop : panel.tabOrder) {
+        auto *field = widget->findChild<QWidget *>(QLatin1String(panel.prefix) + QString::fromLatin1(stop));
+        if (previous)
+            QWidget::setTabOrder(previous, field);
+        previous = field;
+    }
+}
+
+} // namespace
+
+QWidget *buildFieldPanel(const PanelSpec &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
+{
+    QWidget *widget = PanelBuilder(panel, navigator, handlers).build();
+    setTabOrder(widget, panel);
+    return widget;
+}
