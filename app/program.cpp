@@ -40,6 +40,8 @@ void Program::connectWindows()
     QObject::connect(&bookView, &Tfr_nk_grid::runningNumberSelected, &entry, &Tfr_nk_00::setRunningNumberStatus);
     QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
+    QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, &QDialog::exec);
+    QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, &QDialog::exec);
 
     entry.appendCompanyNames(companies.savedCompanyNames());
     QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);

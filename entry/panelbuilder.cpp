@@ -152,6 +152,8 @@ private:
             Q_UNREACHABLE();
         }
         field->setObjectName(name);
+        if (input == Input::Date)
+            field->setCursor(Qt::PointingHandCursor);
         m_navigator.watch(field);
         return field;
     }
@@ -161,6 +163,7 @@ private:
         auto *combo = new DropDownCombo;
         combo->setObjectName(QStringLiteral("cb_") + fieldName);
         combo->setFixedWidth(21);
+        combo->setCursor(Qt::PointingHandCursor);
         combo->setFocusPolicy(Qt::ClickFocus);
         return combo;
     }
