@@ -6,26 +6,26 @@ namespace {
 
 using enum Input;
 
-const SubFieldSpec kDocumentMark{Text, SubRole::DocumentMark};
-const SubFieldSpec kDocumentDate{Date, SubRole::DocumentDate};
-const SubFieldSpec kEntryNumber{Text, SubRole::EntryNumber};
-const SubFieldSpec kEntryYear{Year, SubRole::EntryYear};
+const SubFieldDef kDocumentMark{Text, SubRole::DocumentMark};
+const SubFieldDef kDocumentDate{Date, SubRole::DocumentDate};
+const SubFieldDef kEntryNumber{Text, SubRole::EntryNumber};
+const SubFieldDef kEntryYear{Year, SubRole::EntryYear};
 
-const ColumnSpec kEntryDate{Date, "Datum unosa podataka"};
-const ColumnSpec kDocument{Composite, "Oznaka i datum isprave", {kDocumentMark, kDocumentDate}};
-const ColumnSpec kPartner{Text, "Naziv tvrtke nerezidenta", {}, true};
-const ColumnSpec kPartnerCountry{Text, "Zemlja sjedišta nerezidenta", {}, true};
-const ColumnSpec kContractValue{Amount, "Ugovorena vrijednost posla"};
-const ColumnSpec kNote{Text, "Naznaka"};
-const ColumnSpec kCommission{Number, "Postotak provizije"};
-const ColumnSpec kPayments{Composite,
+const ColumnDef kEntryDate{Date, "Datum unosa podataka"};
+const ColumnDef kDocument{Composite, "Oznaka i datum isprave", {kDocumentMark, kDocumentDate}};
+const ColumnDef kPartner{Text, "Naziv tvrtke nerezidenta", {}, true};
+const ColumnDef kPartnerCountry{Text, "Zemlja sjedišta nerezidenta", {}, true};
+const ColumnDef kContractValue{Amount, "Ugovorena vrijednost posla"};
+const ColumnDef kNote{Text, "Naznaka"};
+const ColumnDef kCommission{Number, "Postotak provizije"};
+const ColumnDef kPayments{Composite,
                            "Datum, iznos i način izvršenog plaćanja ili naplate",
                            {{Date, SubRole::PaymentDate}, {Amount, SubRole::PaymentAmount},
                             {Text, SubRole::PaymentMethod, true}}};
-const ColumnSpec kApproval{Text, "Oznaka i datum odobrenja ili rješenja"};
-const ColumnSpec kEntryReference{Composite, "Oznaka rednog broja i godina unosa podataka", {kEntryNumber, kEntryYear}};
+const ColumnDef kApproval{Text, "Oznaka i datum odobrenja ili rješenja"};
+const ColumnDef kEntryReference{Composite, "Oznaka rednog broja i godina unosa podataka", {kEntryNumber, kEntryYear}};
 
-std::vector<PanelSpec> makePanels()
+std::vector<PanelDef> makePanels()
 {
     return {
         {"p_roba_",
@@ -135,31 +135,31 @@ std::vector<PanelSpec> makePanels()
 
 } // namespace
 
-const std::vector<PanelSpec> &fieldPanels()
+const std::vector<PanelDef> &fieldPanels()
 {
-    static const std::vector<PanelSpec> panels = makePanels();
+    static const std::vector<PanelDef> panels = makePanels();
     return panels;
 }
 
-const PanelSpec &panelFor(const BookKind &kind)
+const PanelDef &panelFor(const BookKind &kind)
 {
-    for (const PanelSpec &panel : fieldPanels())
+    for (const PanelDef &panel : fieldPanels())
         if (QLatin1String(panel.prefix) == QLatin1String(kind.fieldPrefix))
             return panel;
     Q_UNREACHABLE();
 }
 
-QString fieldName(const PanelSpec &panel, int column)
+QString fieldName(const PanelDef &panel, int column)
 {
     return QLatin1String(panel.prefix) + QString::number(column);
 }
 
-QString subFieldName(const PanelSpec &panel, int column, int subField)
+QString subFieldName(const PanelDef &panel, int column, int subField)
 {
     return fieldName(panel, column) + QLatin1Char('_') + QString::number(subField);
 }
 
-QString columnTitle(const ColumnSpec &column)
+QString columnTitle(const ColumnDef &column)
 {
     if (column.title)
         return QString::fromUtf8(column.title);
@@ -171,9 +171,9 @@ QString columnTitle(const ColumnSpec &column)
 QStringList listFieldNames()
 {
     QStringList names;
-    for (const PanelSpec &panel : fieldPanels()) {
+    for (const PanelDef &panel : fieldPanels()) {
         for (int c = 0; c < static_cast<int>(panel.columns.size()); ++c) {
-            const ColumnSpec &column = panel.columns[c];
+            const ColumnDef &column = panel.columns[c];
             if (column.list)
                 names << fieldName(panel, c + 1);
             for (int s = 0; s < static_cast<int>(column.subFields.size()); ++s)

@@ -13,7 +13,7 @@ enum class Input { Text, Date, Amount, Number, Composite, Year };
 // What a sub-field holds, for the fixed hint it carries.
 enum class SubRole { Plain, DocumentMark, DocumentDate, PaymentDate, PaymentAmount, PaymentMethod, EntryNumber, EntryYear };
 
-struct SubFieldSpec {
+struct SubFieldDef {
     Input input;
     SubRole role = SubRole::Plain;
     bool list = false;            // has a remembered-value list
@@ -22,31 +22,31 @@ struct SubFieldSpec {
 };
 
 // The field of one book column, column 1 first.
-struct ColumnSpec {
+struct ColumnDef {
     Input input;
     const char *caption;
-    std::vector<SubFieldSpec> subFields = {}; // composites only
+    std::vector<SubFieldDef> subFields = {}; // composites only
     bool list = false;
     const char *secondCaption = nullptr;      // over the sub-fields from secondCaptionFrom on
     int secondCaptionFrom = 0;
     const char *title = nullptr;              // column title, where the caption alone is not enough
 };
 
-struct PanelSpec {
+struct PanelDef {
     const char *prefix;
     const char *panelName;
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnDef> columns;
     std::vector<const char *> tabOrder; // "5" is column 5, "2_1" sub-field 1 of column 2
 };
 
-const std::vector<PanelSpec> &fieldPanels();
-const PanelSpec &panelFor(const BookKind &kind);
+const std::vector<PanelDef> &fieldPanels();
+const PanelDef &panelFor(const BookKind &kind);
 
-QString fieldName(const PanelSpec &panel, int column);
-QString subFieldName(const PanelSpec &panel, int column, int subField);
+QString fieldName(const PanelDef &panel, int column);
+QString subFieldName(const PanelDef &panel, int column, int subField);
 
 // The title a book's template carries for the column.
-QString columnTitle(const ColumnSpec &column);
+QString columnTitle(const ColumnDef &column);
 
 // Every field with a remembered-value list, panel by panel, in column order.
 QStringList listFieldNames();

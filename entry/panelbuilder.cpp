@@ -27,7 +27,7 @@ const QString kTransferLine = QStringLiteral("odnosno prijenosa sredstava");
 const QString kInstrumentLine = QStringLiteral("(instrument platnog prometa, gotovina ili drugi oblik)");
 const QString kEnteredLine = QStringLiteral("ako je posao već upisan u neku od nadzornih knjiga");
 
-QString roleHint(const SubFieldSpec &sub)
+QString roleHint(const SubFieldDef &sub)
 {
     if (sub.hint)
         return QString::fromUtf8(sub.hint);
@@ -58,7 +58,7 @@ QString roleHint(const SubFieldSpec &sub)
 
 class PanelBuilder {
 public:
-    PanelBuilder(const PanelSpec &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
+    PanelBuilder(const PanelDef &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
         : m_panel(panel), m_navigator(navigator), m_handlers(handlers)
     {
     }
@@ -75,7 +75,7 @@ public:
         int row = 0;
         int half = 0;
         for (int c = 0; c < static_cast<int>(m_panel.columns.size()); ++c) {
-            const ColumnSpec &column = m_panel.columns[c];
+            const ColumnDef &column = m_panel.columns[c];
             if (column.input == Input::Composite) {
                 row += half;
                 half = 0;
@@ -102,7 +102,7 @@ private:
         return box;
     }
 
-    QLayout *plainField(const ColumnSpec &column, int number)
+    QLayout *plainField(const ColumnDef &column, int number)
     {
         auto *line = new QHBoxLayout;
         addControl(line, column.input, column.list, fieldName(m_panel, number), false);
@@ -195,7 +195,7 @@ private:
         return button;
     }
 
-    QWidget *compositeBox(const ColumnSpec &column, int number)
+    QWidget *compositeBox(const ColumnDef &column, int number)
     {
         const QString name = fieldName(m_panel, number);
         auto *frame = new QFrame;
@@ -210,7 +210,7 @@ private:
         for (int s = 0; s < static_cast<int>(column.subFields.size()); ++s) {
             if (s + 1 == secondFrom)
                 group = captionGroup(subLine, QString::fromUtf8(column.secondCaption));
-            const SubFieldSpec &sub = column.subFields[s];
+            const SubFieldDef &sub = column.subFields[s];
             const QString subName = subFieldName(m_panel, number, s + 1);
             if (sub.label)
                 group->addWidget(new QLabel(QString::fromUtf8(sub.label)));
@@ -245,13 +245,13 @@ private:
         return fields;
     }
 
-    const PanelSpec &m_panel;
+    const PanelDef &m_panel;
     FieldNavigator &m_navigator;
     const PanelHandlers &m_handlers;
 };
 
 // The keyboard reaches the fields in the order the table gives.
-void setTabOrder(QWidget *widget, const PanelSpec &panel)
+void setTabOrder(QWidget *widget, const PanelDef &panel)
 {
     QWidget *previous = nullptr;
     for (const char *stop : panel.tabOrder) {
@@ -264,7 +264,7 @@ void setTabOrder(QWidget *widget, const PanelSpec &panel)
 
 } // namespace
 
-QWidget *buildFieldPanel(const PanelSpec &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
+QWidget *buildFieldPanel(const PanelDef &panel, FieldNavigator &navigator, const PanelHandlers &handlers)
 {
     QWidget *widget = PanelBuilder(panel, navigator, handlers).build();
     setTabOrder(widget, panel);

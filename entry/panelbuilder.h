@@ -5,7 +5,7 @@
 class FieldNavigator;
 class QToolButton;
 class QWidget;
-struct PanelSpec;
+struct PanelDef;
 
 // What the panel's buttons do; the entry window answers them.
 struct PanelHandlers {
@@ -18,7 +18,7 @@ struct PanelHandlers {
 // prefix + column, sub-fields + "_" + k, "b_" + field for buttons,
 // "cb_" + field for remembered-value lists. An insert button's "tag"
 // property holds its number of sub-fields.
-QWidget *buildFieldPanel(const PanelSpec &panel, FieldNavigator &navigator, const PanelHandlers &handlers);
+QWidget *buildFieldPanel(const PanelDef &panel, FieldNavigator &navigator, const PanelHandlers &handlers);
 
 // The fixed hint of every insert button.
 inline constexpr const char *kInsertButtonHint = "Dodaje unijete podatke u novi red donjeg polja.";

@@ -175,8 +175,8 @@ void Tfr_nk_00::buildFieldPanels()
 {
     const PanelHandlers handlers{[this](QToolButton *button) { BUbaci_u_memo(button); },
                                  [this](QToolButton *button) { BDisplayFormat(button); }};
-    for (const PanelSpec &spec : fieldPanels()) {
-        QWidget *panel = buildFieldPanel(spec, *m_navigator, handlers);
+    for (const PanelDef &definition : fieldPanels()) {
+        QWidget *panel = buildFieldPanel(definition, *m_navigator, handlers);
         panel->hide();
         m_panelArea->addWidget(panel);
     }

@@ -27,7 +27,7 @@ void TestFieldPanels::templatesCarryThePanelsTitles()
 {
     QFETCH(int, kind);
     const BookKind &book = *bookKind(kind);
-    const PanelSpec &panel = panelFor(book);
+    const PanelDef &panel = panelFor(book);
     QCOMPARE(QLatin1String(panel.panelName), QLatin1String(book.panelName));
 
     QFile file(":/shipped/kng/" + QString::fromUtf8(book.templateName) + ".txt");
@@ -42,17 +42,17 @@ void TestFieldPanels::templatesCarryThePanelsTitles()
 
 void TestFieldPanels::tabOrderNamesExistingFields()
 {
-    for (const PanelSpec &panel : fieldPanels()) {
+    for (const PanelDef &panel : fieldPanels()) {
         QSet<QString> reached;
         for (const char *stop : panel.tabOrder) {
             const QStringList parts = QString::fromLatin1(stop).split('_');
             const int column = parts[0].toInt();
             QVERIFY2(column >= 1 && column <= static_cast<int>(panel.columns.size()), stop);
-            const ColumnSpec &spec = panel.columns[column - 1];
+            const ColumnDef &definition = panel.columns[column - 1];
             if (parts.size() == 2) {
-                QVERIFY2(parts[1].toInt() >= 1 && parts[1].toInt() <= static_cast<int>(spec.subFields.size()), stop);
+                QVERIFY2(parts[1].toInt() >= 1 && parts[1].toInt() <= static_cast<int>(definition.subFields.size()), stop);
             } else {
-                QVERIFY2(spec.input != Input::Composite, stop); // memos are no tab stops
+                QVERIFY2(definition.input != Input::Composite, stop); // memos are no tab stops
             }
             QVERIFY2(!reached.contains(stop), stop);
             reached.insert(stop);

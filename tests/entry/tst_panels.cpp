@@ -62,7 +62,7 @@ void TestPanels::everyKindFillsItsOwnBook()
 {
     QFETCH(int, kind);
     open(kind);
-    const PanelSpec &panel = panelFor(*bookKind(kind));
+    const PanelDef &panel = panelFor(*bookKind(kind));
     QVERIFY(control<QWidget>(panel.panelName)->isVisible());
 
     QStringList expected{"1"};
