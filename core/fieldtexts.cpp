@@ -31,9 +31,14 @@ QString compositeLine(const QList<SubFieldText> &parts)
     return line;
 }
 
+QString cellDateFormat()
+{
+    return QStringLiteral("dd.MM.yyyy");
+}
+
 QString dateText(QDate date)
 {
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
+    return date.toString(cellDateFormat());
 }
 
 QDate readDateText(const QString &text)

@@ -23,5 +23,6 @@ QString compositeLine(const QList<SubFieldText> &parts);
 
 // Dates in cells: dd.MM.yyyy on every machine; d.M.yyyy and a trailing dot
 // are read too. An unreadable text gives an invalid date.
+QString cellDateFormat();
 QString dateText(QDate date);
 QDate readDateText(const QString &text);

@@ -1,6 +1,7 @@
 #include "fieldwidgets.h"
 
 #include "amounttext.h"
+#include "fieldtexts.h"
 
 #include <QCalendarWidget>
 
@@ -51,7 +52,7 @@ void AmountEdit::showAmount()
 
 DateField::DateField(QWidget *parent) : QDateEdit(parent)
 {
-    setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    setDisplayFormat(cellDateFormat());
     setCalendarPopup(true);
     setMinimumDate(QDate(1900, 1, 1));
     setSpecialValueText(QStringLiteral(" "));

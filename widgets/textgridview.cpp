@@ -1,5 +1,6 @@
 #include "textgridview.h"
 
+#include "fieldtexts.h"
 #include "looks.h"
 #include "textgridmodel.h"
 
@@ -22,11 +23,6 @@ constexpr int kTitleFlags = Qt::AlignCenter | Qt::TextWordWrap;
 // Room under the last line of a fitted row.
 constexpr int kRowPadding = 2;
 
-QString dateFormat()
-{
-    return QStringLiteral("dd.MM.yyyy");
-}
-
 // Cells keep CR LF between lines; the text engine breaks lines at its own separator.
 QString displayLines(const QString &text)
 {
@@ -36,15 +32,6 @@ QString displayLines(const QString &text)
     lines.replace(QChar(u'\r'), separator);
     lines.replace(QChar(u'\n'), separator);
     return lines;
-}
-
-// Read leniently: one or two digits for day and month, a trailing dot allowed.
-QDate cellDate(QString text)
-{
-    text = text.trimmed();
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return QDate::fromString(text, QStringLiteral("d.M.yyyy"));
 }
 
 // The text's size when wrapped the way the cells paint it: at word
@@ -96,7 +83,7 @@ public:
     {
         const QString text = index.data(Qt::EditRole).toString();
         if (auto *dates = dynamic_cast<CellDateEdit *>(editor)) {
-            const QDate date = cellDate(text);
+            const QDate date = readDateText(text);
             dates->setDate(date.isValid() ? date : QDate::currentDate());
             dates->shownFirst = dates->date();
             dates->keepsText = !text.isEmpty() && !date.isValid();
@@ -110,7 +97,7 @@ public:
     {
         if (auto *dates = dynamic_cast<CellDateEdit *>(editor)) {
             if (!dates->keepsText || dates->date() != dates->shownFirst)
-                model->setData(index, dates->date().toString(dateFormat()));
+                model->setData(index, dateText(dates->date()));
         } else if (auto *lines = qobject_cast<QPlainTextEdit *>(editor)) {
             model->setData(index, lines->toPlainText().replace(QChar(u'\n'), QStringLiteral("\r\n")));
         }
@@ -159,7 +146,7 @@ private:
     {
         auto *editor = new CellDateEdit(parent);
         editor->setCalendarPopup(true);
-        editor->setDisplayFormat(dateFormat());
+        editor->setDisplayFormat(cellDateFormat());
         editor->setFrame(false);
         return editor;
     }
