@@ -2,6 +2,7 @@
 #include "entryfixture.h"
 #include "windowsupport.h"
 
+#include <QAbstractItemView>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void yearChangeReopensTheBook();
     void missingTemplateLeavesNothingToSave();
     void enterMovesToTheNextControl();
+    void companyListIsAsWideAsTheLongestName();
 
 private:
     void chooseCompanyAndYear(int company, int year);
@@ -261,6 +263,19 @@ void TestEntry::enterMovesToTheNextControl()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QVERIFY(focused(m_entry->se_godina));
     QCOMPARE(m_entry->cb_nk->currentIndex(), -1); // the key moved, it did not pick
+}
+
+void TestEntry::companyListIsAsWideAsTheLongestName()
+{
+    const QString longName = "Međunarodna trgovačka i savjetodavna tvrtka za uvoz i izvoz d.o.o.";
+    m_entry->appendCompanyNames({longName});
+    m_entry->cb_drustva->showPopup();
+    const int listWidth = m_entry->cb_drustva->view()->minimumWidth();
+    m_entry->cb_drustva->hidePopup();
+    const int textWidth = QFontMetrics(m_entry->cb_drustva->font()).horizontalAdvance(longName);
+    QVERIFY2(listWidth > textWidth, qPrintable(QString("%1 <= %2").arg(listWidth).arg(textWidth)));
+    QVERIFY(listWidth > m_entry->cb_drustva->width());
+    QVERIFY(listWidth < textWidth + 60); // the scroll bar, not the 500 set at creation
 }
 
 QTEST_MAIN(TestEntry)

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void doubleClickForgetsThePickedEntry();
     void listsComeBackSortedAfterARestart();
     void hintsExplainDeleting();
+    void currencyFileReplacesTheShippedList();
 
 private:
     QLineEdit *field(const QString &name) { return m_fixture->entry.findChild<QLineEdit *>(name); }
@@ -167,6 +168,23 @@ void TestLists::hintsExplainDeleting()
              "Naziv tvrtke nerezidenta s kojim je sklopljen posao\n=======\n"
              "Postupak brisanja pojmova iz padajuće liste:\n"
              "- dva puta kliknuti u polje za unos teksta pored padajuće liste");
+}
+
+void TestLists::currencyFileReplacesTheShippedList()
+{
+    QCOMPARE(m_fixture->entry.cb_valute->count(), 14);
+    {
+        QFile file(listPath("valute"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("USD (840)\r\nBAM\r\nEUR (978)\r\n");
+    }
+    TextGridModel book(80);
+    ColumnMasks masks;
+    Tfr_nk_00 restarted(&book, &masks);
+    QStringList shown;
+    for (int i = 0; i < restarted.cb_valute->count(); ++i)
+        shown << restarted.cb_valute->itemText(i);
+    QCOMPARE(shown, QStringList({"BAM", "EUR (978)", "USD (840)"}));
 }
 
 QTEST_MAIN(TestLists)
