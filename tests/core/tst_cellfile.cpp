@@ -1,4 +1,5 @@
 #include "cellfile.h"
+#include "gridsupport.h"
 #include "testsupport.h"
 #include "textgrid.h"
 #include "textgridmodel.h"
@@ -10,18 +11,6 @@
 namespace {
 
 constexpr int kDefaultWidth = 64;
-
-// rows[r][c] is the text of cell (c, r); the column count is widths.size().
-TextGrid gridOf(const QList<int> &widths, const QList<QStringList> &rows)
-{
-    TextGrid grid(kDefaultWidth, static_cast<int>(widths.size()), static_cast<int>(rows.size()));
-    for (int c = 0; c < widths.size(); ++c)
-        grid.setColumnWidth(c, widths[c]);
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            grid.setCell(c, r, rows[r][c]);
-    return grid;
-}
 
 TextGrid exampleGrid()
 {
@@ -60,19 +49,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-// Found by QCOMPARE through argument-dependent lookup.
-char *toString(const TextGrid &grid)
-{
-    QString text = QString("%1x%2 widths").arg(grid.columnCount()).arg(grid.rowCount());
-    for (int c = 0; c < grid.columnCount(); ++c)
-        text += QString(" %1").arg(grid.columnWidth(c));
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        text += "\n";
-        for (int c = 0; c < grid.columnCount(); ++c)
-            text += QString("[%1]").arg(grid.cell(c, r));
-    }
-    return qstrdup(text.toUtf8().constData());
-}
 
 class TestCellFile : public QObject {
     Q_OBJECT

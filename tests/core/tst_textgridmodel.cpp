@@ -1,4 +1,5 @@
 #include "cellfile.h"
+#include "gridsupport.h"
 #include "textgridmodel.h"
 
 #include <QAbstractItemModelTester>
@@ -12,18 +13,6 @@ namespace {
 constexpr int kDefaultWidth = 64;
 
 using Change = std::function<void(TextGridModel &)>;
-
-// rows[r][c] is the text of cell (c, r); the column count is widths.size().
-TextGrid gridOf(const QList<int> &widths, const QList<QStringList> &rows)
-{
-    TextGrid grid(kDefaultWidth, static_cast<int>(widths.size()), static_cast<int>(rows.size()));
-    for (int c = 0; c < widths.size(); ++c)
-        grid.setColumnWidth(c, widths[c]);
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            grid.setCell(c, r, rows[r][c]);
-    return grid;
-}
 
 TextGrid smallBook()
 {
@@ -41,18 +30,6 @@ void fill(TextGridModel &model, const TextGrid &grid)
 
 Q_DECLARE_METATYPE(Change)
 
-char *toString(const TextGrid &grid)
-{
-    QString text = QString("%1x%2 widths").arg(grid.columnCount()).arg(grid.rowCount());
-    for (int c = 0; c < grid.columnCount(); ++c)
-        text += QString(" %1").arg(grid.columnWidth(c));
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        text += "\n";
-        for (int c = 0; c < grid.columnCount(); ++c)
-            text += QString("[%1]").arg(grid.cell(c, r));
-    }
-    return qstrdup(text.toUtf8().constData());
-}
 
 class TestTextGridModel : public QObject {
     Q_OBJECT
