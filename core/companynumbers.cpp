@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kNumberColumn = 0;
 constexpr int kNameColumn = 1;
+constexpr int kFirstCompanyNumber = 100;
 
 // A text that is no whole number counts as 0, as an empty cell does.
 int wholeNumber(const QString &text)
@@ -47,9 +48,22 @@ bool onlyCompanyIsUnnamed(const TextGrid &companies)
     return companies.rowCount() == 2 && companies.cell(kNameColumn, 1).isEmpty();
 }
 
+bool holdsCompanyData(const TextGrid &companies, int row)
+{
+    for (int column = kNameColumn; column < companies.columnCount(); ++column)
+        if (!companies.cell(column, row).isEmpty())
+            return true;
+    return false;
+}
+
 int nextCompanyNumber(const TextGrid &companies, const QStringList &dataFileNames)
 {
     return std::max(largestRegisterNumber(companies), largestBookFileNumber(dataFileNames)) + 1;
+}
+
+int firstCompanyNumber(const QStringList &dataFileNames)
+{
+    return std::max(kFirstCompanyNumber, largestBookFileNumber(dataFileNames) + 1);
 }
 
 int findRowIgnoringCase(const TextGrid &grid, int column, const QString &text)

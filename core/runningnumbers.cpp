@@ -4,10 +4,20 @@
 
 #include <limits>
 
+bool hasNoEntries(const TextGrid &book)
+{
+    if (book.rowCount() != 2)
+        return book.rowCount() < 2;
+    for (int column = 0; column < book.columnCount(); ++column)
+        if (!book.cell(column, 1).isEmpty())
+            return false;
+    return true;
+}
+
 std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error)
 {
-    if (book.rowCount() < 2 || book.cell(0, 1).isEmpty())
-        return NewEntry{};
+    if (hasNoEntries(book))
+        return NewEntry{.row = 1, .number = 1, .appendRow = book.rowCount() < 2};
 
     long long largest = 0;
     for (int row = 1; row < book.rowCount(); ++row) {
@@ -26,5 +36,5 @@ std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error)
         error = QStringLiteral("Redni broj je prevelik: %1").arg(largest);
         return std::nullopt;
     }
-    return NewEntry{book.rowCount(), static_cast<int>(largest) + 1, true};
+    return NewEntry{.row = book.rowCount(), .number = static_cast<int>(largest) + 1, .appendRow = true};
 }

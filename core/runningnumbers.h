@@ -16,5 +16,9 @@ struct NewEntry {
     bool appendRow = false;
 };
 
+// A book without entries is the title row and one entirely empty row; a row
+// whose running number was emptied is still an entry.
+bool hasNoEntries(const TextGrid &book);
+
 // Empty when a running number cannot be read; then error names the row.
 std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error);

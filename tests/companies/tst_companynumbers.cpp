@@ -26,6 +26,8 @@ class TestCompanyNumbers : public QObject {
 private Q_SLOTS:
     void nextNumber_data();
     void nextNumber();
+    void firstNumber_data();
+    void firstNumber();
     void onlyCompanyUnnamed_data();
     void onlyCompanyUnnamed();
     void findRow_data();
@@ -62,6 +64,28 @@ void TestCompanyNumbers::nextNumber()
     QFETCH(QStringList, dataFiles);
     QFETCH(int, next);
     QCOMPARE(nextCompanyNumber(registerOf(numbers, {}), dataFiles), next);
+}
+
+void TestCompanyNumbers::firstNumber_data()
+{
+    QTest::addColumn<QStringList>("dataFiles");
+    QTest::addColumn<int>("first");
+
+    QTest::newRow("empty data folder") << QStringList{} << 100;
+    QTest::newRow("books of company 100") << QStringList{"100_2012_roba_uvoz_v_10.txt", "100_2013_roba_uvoz_v_10.txt"}
+                                          << 101;
+    QTest::newRow("books of a register that is gone") << QStringList{"100_2012_roba_uvoz_v_10.txt",
+                                                                     "104_2012_usluge_uvoz_v_10.txt"}
+                                                      << 105;
+    QTest::newRow("books below 100 only") << QStringList{"7_2012_roba_uvoz_v_10.txt"} << 100;
+    QTest::newRow("lists only") << QStringList{"valute.txt", "p_roba_3.txt"} << 100;
+}
+
+void TestCompanyNumbers::firstNumber()
+{
+    QFETCH(QStringList, dataFiles);
+    QFETCH(int, first);
+    QCOMPARE(firstCompanyNumber(dataFiles), first);
 }
 
 void TestCompanyNumbers::onlyCompanyUnnamed_data()

@@ -12,6 +12,7 @@ class TestEntryRules : public QObject {
 private Q_SLOTS:
     void runningNumbers_data();
     void runningNumbers();
+    void onlyEntryWithoutItsNumberStaysAnEntry();
     void unreadableRunningNumber();
     void wrappingTitles_data();
     void wrappingTitles();
@@ -34,6 +35,7 @@ void TestEntryRules::runningNumbers_data()
     QTest::newRow("after the last row was deleted") << QStringList{"1", "2", "5"} << 4 << 6 << true;
     QTest::newRow("not in order") << QStringList{"7", "3"} << 3 << 8 << true;
     QTest::newRow("an emptied row counts as 0") << QStringList{"4", ""} << 3 << 5 << true;
+    QTest::newRow("row 1's number emptied, other entries follow") << QStringList{"", "2"} << 3 << 3 << true;
 }
 
 void TestEntryRules::runningNumbers()
@@ -52,6 +54,22 @@ void TestEntryRules::runningNumbers()
     QCOMPARE(entry->row, row);
     QCOMPARE(entry->number, number);
     QCOMPARE(entry->appendRow, appendRow);
+}
+
+void TestEntryRules::onlyEntryWithoutItsNumberStaysAnEntry()
+{
+    TextGrid book(80, 14, 2);
+    book.setCell(3, 1, "Partner d.o.o.");
+    QVERIFY(!hasNoEntries(book));
+    QString error;
+    const std::optional<NewEntry> entry = nextEntry(book, error);
+    QVERIFY(entry);
+    QCOMPARE(entry->row, 2);
+    QCOMPARE(entry->number, 1);
+    QVERIFY(entry->appendRow);
+
+    book.setCell(3, 1, "");
+    QVERIFY(hasNoEntries(book));
 }
 
 void TestEntryRules::unreadableRunningNumber()
