@@ -29,7 +29,7 @@ void Program::connectWindows()
 
     entry.setBookSelection(bookView.sg_nk->selectionModel());
     QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] {
-        bookView.setTitleRowHeight(100);
+        bookView.fitTitleRowHeight();
         bookView.fitRowHeights();
         bookView.show();
         bookView.raise();

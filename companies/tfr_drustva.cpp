@@ -46,12 +46,12 @@ TextGrid withoutText(TextGrid grid)
     return grid;
 }
 
-QStringList companyNames(const TextGrid &grid)
+QStringList companyColumn(const TextGrid &grid, int column)
 {
-    QStringList names;
+    QStringList texts;
     for (int row = 1; row < grid.rowCount(); ++row)
-        names.append(grid.cell(kNameColumn, row));
-    return names;
+        texts.append(grid.cell(column, row));
+    return texts;
 }
 
 } // namespace
@@ -100,10 +100,10 @@ void Tfr_drustva::FormCreate()
 {
     m_model.edit([](TextGrid &grid) { grid = emptyRegister(); });
     if (!QFile::exists(m_folders.registerPath()) || !readRegisterOver(emptyRegister()))
-        m_model.setCell(kNumberColumn, 1, QStringLiteral("100"));
+        m_model.setCell(kNumberColumn, 1, QString::number(firstCompanyNumber(dataFileNames())));
     for (int column = 1; column < kColumnCount; ++column)
         m_model.setColumnWidth(column, kEditedColumnWidth);
-    m_savedNames = companyNames(m_model.grid());
+    m_savedNames = companyColumn(m_model.grid(), kNameColumn);
     selectCell(kNumberColumn, 1);
     sg_drustva->fitRowHeights();
 }
@@ -138,14 +138,25 @@ void Tfr_drustva::bt_novi_redClick()
 void Tfr_drustva::bt_oduzmi_redClick()
 {
     if (m_model.rowCount() == 2) {
-        for (int column = kNameColumn; column < kColumnCount; ++column)
-            m_model.setCell(column, 1, QString());
+        emptyOnlyCompany();
         return;
     }
     const int column = std::max(sg_drustva->currentIndex().column(), 0);
     const int row = currentRow();
     m_model.removeRows(row, 1);
     selectCell(column, std::min(row, m_model.rowCount() - 1));
+}
+
+// The register keeps one row. Emptied, it takes a number of its own, so that
+// a company named there next never opens the deleted company's books.
+void Tfr_drustva::emptyOnlyCompany()
+{
+    if (!holdsCompanyData(m_model.grid(), 1))
+        return;
+    const int number = nextCompanyNumber(m_model.grid(), dataFileNames());
+    for (int column = kNameColumn; column < m_model.columnCount(); ++column)
+        m_model.setCell(column, 1, QString());
+    m_model.setCell(kNumberColumn, 1, QString::number(number));
 }
 
 void Tfr_drustva::bt_spremiClick()
@@ -155,8 +166,8 @@ void Tfr_drustva::bt_spremiClick()
         showError(this, error);
         return;
     }
-    m_savedNames = companyNames(m_model.grid());
-    Q_EMIT companyNamesSaved(m_savedNames);
+    m_savedNames = companyColumn(m_model.grid(), kNameColumn);
+    Q_EMIT companyNamesSaved(m_savedNames, companyColumn(m_model.grid(), kNumberColumn));
 }
 
 void Tfr_drustva::sg_drustvaSelectCell()

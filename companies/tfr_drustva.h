@@ -36,13 +36,15 @@ public:
     QPushButton *bt_spremi = nullptr;
 
 Q_SIGNALS:
-    void companyNamesSaved(const QStringList &names);
+    // The names and, row for row, the numbers of the saved register.
+    void companyNamesSaved(const QStringList &names, const QStringList &numbers);
 
 private:
     void FormCreate();
     void FormClose();
     void bt_novi_redClick();
     void bt_oduzmi_redClick();
+    void emptyOnlyCompany();
     void bt_spremiClick();
     void sg_drustvaSelectCell();
 

@@ -11,6 +11,9 @@ struct AmountValue {
     QString code;
 };
 
+// The code amount fields start with: the euro, Croatia's currency since 2023.
+inline constexpr const char *kInitialCurrencyCode = "EUR";
+
 // "1.234,50 EUR", or "1.234,50" without a code.
 QString amountText(const AmountValue &amount);
 

@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-namespace {
+#include <algorithm>
 
-constexpr int kClearedYear = 2012;
+namespace {
 
 // Memos separate their lines by LF; cells by CR LF.
 QString cellLines(const QString &memoText)
@@ -37,18 +37,6 @@ QString fieldText(const QWidget *field)
     return {};
 }
 
-void clearField(QWidget *field)
-{
-    if (auto *amount = qobject_cast<AmountEdit *>(field))
-        amount->setValue(0);
-    else if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
-        memo->clear();
-    else if (auto *year = qobject_cast<QSpinBox *>(field))
-        year->setValue(kClearedYear);
-    else if (auto *text = qobject_cast<QLineEdit *>(field))
-        text->clear();
-}
-
 // False when the cell cannot be shown in the field; the field is then empty.
 bool showCell(QWidget *field, const QString &cell)
 {
@@ -70,8 +58,8 @@ bool showCell(QWidget *field, const QString &cell)
     }
     if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
         memo->setPlainText(memoLines(cell));
-    else if (auto *year = qobject_cast<QSpinBox *>(field))
-        year->setValue(cell.isEmpty() ? kClearedYear : cell.toInt());
+    else if (auto *year = qobject_cast<QSpinBox *>(field); year && !cell.isEmpty())
+        year->setValue(cell.toInt());
     else if (auto *text = qobject_cast<QLineEdit *>(field))
         text->setText(cell);
     return true;
@@ -84,7 +72,19 @@ QWidget *FieldMapping::columnField(int column) const
     return m_window.findChild<QWidget *>(m_prefix + QString::number(column));
 }
 
-void FieldMapping::Polja_u_grid(TextGridModel &book, int row) const
+void FieldMapping::clearField(QWidget *field) const
+{
+    if (auto *amount = qobject_cast<AmountEdit *>(field))
+        amount->setValue(0);
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
+        memo->clear();
+    else if (auto *year = qobject_cast<QSpinBox *>(field))
+        year->setValue(m_bookYear);
+    else if (auto *text = qobject_cast<QLineEdit *>(field))
+        text->clear();
+}
+
+void FieldMapping::Polja_u_grid(TextGridModel &book, int row, const QList<UnshownCell> &unshownInRow) const
 {
     for (int column = 1; column < book.columnCount(); ++column) {
         QWidget *field = columnField(column);
@@ -92,13 +92,19 @@ void FieldMapping::Polja_u_grid(TextGridModel &book, int row) const
             continue;
         if (auto *amount = qobject_cast<AmountEdit *>(field); amount && amount->amount().value == 0)
             continue;
-        book.setCell(column, row, fieldText(field));
+        const QString text = fieldText(field);
+        const auto stillEmptied = [&](const UnshownCell &unshown) {
+            return unshown.column == column && unshown.emptiedField == text;
+        };
+        if (std::any_of(unshownInRow.begin(), unshownInRow.end(), stillEmptied))
+            continue;
+        book.setCell(column, row, text);
     }
 }
 
-QStringList FieldMapping::Grid_u_polja(const TextGridModel &book, int row) const
+QList<UnshownCell> FieldMapping::Grid_u_polja(const TextGridModel &book, int row) const
 {
-    QStringList unshown;
+    QList<UnshownCell> unshown;
     for (int column = 1; column < book.columnCount(); ++column) {
         QWidget *field = columnField(column);
         if (!field)
@@ -106,7 +112,7 @@ QStringList FieldMapping::Grid_u_polja(const TextGridModel &book, int row) const
         clearField(field);
         const QString &cell = book.cell(column, row);
         if (!showCell(field, cell))
-            unshown << QStringLiteral("%1. stupac: \"%2\"").arg(column).arg(cell);
+            unshown << UnshownCell{.column = column, .cell = cell, .emptiedField = fieldText(field)};
     }
     return unshown;
 }
@@ -116,6 +122,14 @@ void FieldMapping::PoljaIsprazni(int columnCount) const
     for (int column = 1; column < columnCount; ++column)
         if (QWidget *field = columnField(column))
             clearField(field);
+    resetYearFields();
+}
+
+void FieldMapping::resetYearFields() const
+{
+    for (QSpinBox *year : m_window.findChildren<QSpinBox *>())
+        if (year->objectName().startsWith(m_prefix))
+            year->setValue(m_bookYear);
 }
 
 QString insertedLine(const QWidget &window, const QString &compositeName, int subFields)

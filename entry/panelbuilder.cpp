@@ -5,6 +5,7 @@
 #include "fieldpanels.h"
 #include "fieldwidgets.h"
 
+#include <QDate>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,8 +18,8 @@
 namespace {
 
 // Colours of the fields, as red, green, blue.
-const QString kTextFieldLook = QStringLiteral("background-color: rgb(209, 231, 250); border: none;");
-const QString kDateFieldLook = QStringLiteral("background-color: rgb(207, 230, 250); border: none;");
+const QString kTextFieldLook = QStringLiteral("background-color: rgb(209, 232, 250); border: none;");
+const QString kDateFieldLook = QStringLiteral("background-color: rgb(207, 231, 250); border: none;");
 const QString kSubFieldLook = QStringLiteral("background-color: rgb(244, 244, 247); border: 1px solid gray;");
 
 const QStringList kDocumentLines{QStringLiteral("koja je osnovom za izvršenje plaćanja ili naplate"),
@@ -136,7 +137,7 @@ private:
             break;
         case Input::Amount:
             field = new AmountEdit;
-            static_cast<AmountEdit *>(field)->setCode(QStringLiteral("HRK"));
+            static_cast<AmountEdit *>(field)->setCode(QString::fromLatin1(kInitialCurrencyCode));
             break;
         case Input::Number:
             field = new AmountEdit;
@@ -144,7 +145,7 @@ private:
         case Input::Year: {
             auto *year = new QSpinBox;
             year->setRange(2000, 2100);
-            year->setValue(2012);
+            year->setValue(QDate::currentDate().year());
             field = year;
             break;
         }
@@ -175,7 +176,7 @@ private:
         button->setFixedSize(14, 14);
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        button->setToolTip(QStringLiteral("Promijeni valutnu oznaku polja u odabranu valutu"));
+        button->setToolTip(QStringLiteral("Promijeni valutnu oznaku u odabranu valutu"));
         button->setStyleSheet(QStringLiteral("QToolButton { background-color: rgb(160, 160, 160); border-radius: 7px;"
                                              " border: 1px solid gray; }"));
         QObject::connect(button, &QToolButton::clicked, button, [h = m_handlers.stampCurrency, button] { h(button); });

@@ -7,7 +7,7 @@
 #include "sortedlists.h"
 
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QWidget>
@@ -27,6 +27,13 @@ QStringList entriesOf(const QComboBox &list)
     for (int i = 0; i < list.count(); ++i)
         entries << list.itemText(i);
     return entries;
+}
+
+// The field is left when the focus goes to another control of the window;
+// switching to another window or opening a menu leaves the typing unfinished.
+bool movesToAnotherControl(const QFocusEvent &event)
+{
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -81,6 +88,8 @@ void RememberedLists::UcitajListe()
         auto *list = m_window.findChild<QComboBox *>(QStringLiteral("cb_") + name);
         list->clear();
         list->addItems(sortedList(entries));
+        // Filling a list makes its first entry current; nothing is picked yet.
+        list->setCurrentIndex(-1);
         list->setProperty(kSortedProperty, true);
     }
 }
@@ -93,7 +102,7 @@ QComboBox *RememberedLists::listOf(const QObject *field) const
 bool RememberedLists::eventFilter(QObject *watched, QEvent *event)
 {
     auto *field = qobject_cast<QLineEdit *>(watched);
-    if (field && event->type() == QEvent::FocusOut)
+    if (field && event->type() == QEvent::FocusOut && movesToAnotherControl(*static_cast<QFocusEvent *>(event)))
         EditExit(field);
     else if (field && event->type() == QEvent::MouseButtonDblClick)
         KomboBrisiZapis(field);

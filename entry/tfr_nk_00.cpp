@@ -92,14 +92,14 @@ void Tfr_nk_00::appendCompanyNames(const QStringList &names)
     cb_drustva->addItems(names);
 }
 
-// The open book stays with its company, so the combo keeps showing it.
-void Tfr_nk_00::replaceCompanyNames(const QStringList &names)
+// The open book stays with its company, so the combo keeps showing it, by
+// its number: a renamed company is still the same company.
+void Tfr_nk_00::replaceCompanyNames(const QStringList &names, const QStringList &numbers)
 {
-    const QString shown = cb_drustva->currentIndex() >= 0 ? cb_drustva->currentText() : QString();
     const QSignalBlocker blocker(cb_drustva);
     cb_drustva->clear();
     cb_drustva->addItems(names);
-    m_shownCompanyIndex = shown.isEmpty() ? -1 : cb_drustva->findText(shown);
+    m_shownCompanyIndex = m_choice.company.isEmpty() ? -1 : static_cast<int>(numbers.indexOf(m_choice.company));
     cb_drustva->setCurrentIndex(m_shownCompanyIndex);
 }
 
@@ -110,7 +110,8 @@ QString Tfr_nk_00::statusText(int panel) const
 
 bool Tfr_nk_00::mayDropBook()
 {
-    if (!m_bookChanged)
+    // A grid that nothing counts as open in cannot be saved, so nothing is asked.
+    if (!m_bookChanged || !bookKind(m_choice.kind))
         return true;
     switch (askToSaveChangedBook(this)) {
     case SaveAnswer::Save:
@@ -127,6 +128,8 @@ bool Tfr_nk_00::mayDropBook()
 // new company or year reopens the chosen kind for them.
 void Tfr_nk_00::companyPicked()
 {
+    if (cb_drustva->currentIndex() == m_shownCompanyIndex)
+        return;
     if (!mayDropBook()) {
         restoreShownChoice();
         return;
@@ -186,8 +189,11 @@ void Tfr_nk_00::cb_nkChange()
         return;
     }
     KoloneFormati(m_choice.kind, *m_masks);
-    if (!UcitajKnjigu())
+    fieldMapping().resetYearFields();
+    if (!UcitajKnjigu()) {
+        m_choice.kind = -1; // the grid holds the template, never to be saved over the refused file
         return;
+    }
     HintPolja();
     for (QLabel *panel : m_statusPanels)
         panel->clear();
@@ -216,6 +222,7 @@ void Tfr_nk_00::PrikaziPanel()
 
 bool Tfr_nk_00::OtvoriPredlozak()
 {
+    m_unshownCells.clear();
     QString error;
     if (!openTemplate(*m_book, m_folders, *bookKind(m_choice.kind), error)) {
         showError(this, error);
@@ -274,7 +281,7 @@ bool Tfr_nk_00::bt_spremiClick()
 
 FieldMapping Tfr_nk_00::fieldMapping() const
 {
-    return FieldMapping(*this, QString::fromLatin1(bookKind(m_choice.kind)->fieldPrefix));
+    return FieldMapping(*this, QString::fromLatin1(bookKind(m_choice.kind)->fieldPrefix), m_choice.year);
 }
 
 int Tfr_nk_00::currentBookRow() const
@@ -287,11 +294,16 @@ void Tfr_nk_00::Grid_u_polja(int row)
 {
     if (!bookKind(m_choice.kind) || row < 1 || row >= m_book->rowCount())
         return;
-    const QStringList unshown = fieldMapping().Grid_u_polja(*m_book, row);
-    if (!unshown.isEmpty())
-        showMessage(this, QStringLiteral("Ove ćelije %1. retka nisu datum ili iznos pa njihova polja ostaju prazna:\n")
-                              .arg(row)
-                          + unshown.join(QLatin1Char('\n')));
+    m_shownRow = row;
+    m_unshownCells = fieldMapping().Grid_u_polja(*m_book, row);
+    if (m_unshownCells.isEmpty())
+        return;
+    QStringList cells;
+    for (const UnshownCell &unshown : m_unshownCells)
+        cells << QStringLiteral("%1. stupac: \"%2\"").arg(unshown.column).arg(unshown.cell);
+    showMessage(this, QStringLiteral("Ove ćelije %1. retka nisu datum ili iznos pa njihova polja ostaju prazna:\n")
+                          .arg(row)
+                      + cells.join(QLatin1Char('\n')));
 }
 
 void Tfr_nk_00::setRunningNumberStatus(const QString &text)
@@ -317,7 +329,7 @@ void Tfr_nk_00::bt_dodajClick()
     }
     if (entry->appendRow)
         m_book->insertRows(entry->row, 1);
-    fieldMapping().Polja_u_grid(*m_book, entry->row);
+    fieldMapping().Polja_u_grid(*m_book, entry->row, {});
     m_book->setCell(0, entry->row, QString::number(entry->number));
     if (m_bookSelection) {
         const QModelIndex cell = m_book->index(m_book->rowCount() - 1, 1);
@@ -331,13 +343,14 @@ void Tfr_nk_00::bt_promijeniClick()
 {
     if (!bookKind(m_choice.kind))
         return;
-    // Writing into a book without entries would give a row without a running
-    // number, which the next "Dodaj u novi red" would overwrite.
-    if (m_book->rowCount() < 2 || m_book->cell(0, 1).isEmpty()) {
+    // Writing into a book without entries would give an entry without a
+    // running number.
+    if (hasNoEntries(m_book->grid())) {
         showMessage(this, QStringLiteral("Knjiga još nema zapisa. Novi zapis dodajte gumbom \"Dodaj u novi red\"."));
         return;
     }
-    fieldMapping().Polja_u_grid(*m_book, currentBookRow());
+    const int row = currentBookRow();
+    fieldMapping().Polja_u_grid(*m_book, row, row == m_shownRow ? m_unshownCells : QList<UnshownCell>{});
     Q_EMIT bookRowsWritten();
 }
 

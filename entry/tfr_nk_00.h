@@ -1,5 +1,7 @@
 #pragma once
 
+#include "amountcells.h"
+#include "fieldmapping.h"
 #include "openbook.h"
 #include "paths.h"
 
@@ -8,7 +10,6 @@
 #include <functional>
 
 class DropDownCombo;
-class FieldMapping;
 class FieldNavigator;
 class QButtonGroup;
 class QItemSelectionModel;
@@ -37,7 +38,8 @@ public:
     // The company register turns a company name into its number.
     void setCompanyLookup(std::function<QString(const QString &)> lookup) { m_companyLookup = std::move(lookup); }
     void appendCompanyNames(const QStringList &names);
-    void replaceCompanyNames(const QStringList &names);
+    // The names and, item for item, the company numbers of the register as saved.
+    void replaceCompanyNames(const QStringList &names, const QStringList &numbers);
 
     // The book view's current cell: the row "Promijeni" writes and the row a
     // new entry is selected in.
@@ -129,11 +131,15 @@ private:
     QVBoxLayout *m_panelArea = nullptr;
     QLabel *m_statusPanels[2] = {};
     QItemSelectionModel *m_bookSelection = nullptr;
-    QString m_currencyCode = QStringLiteral("HRK");
+    QString m_currencyCode = QString::fromLatin1(kInitialCurrencyCode);
 
     // The choice the open book belongs to; the combos return to it when the
     // user cancels dropping a changed book.
     BookChoice m_choice;
     int m_shownCompanyIndex = -1;
     bool m_bookChanged = false;
+
+    // The row last shown in the fields, and its cells they could not show.
+    int m_shownRow = 0;
+    QList<UnshownCell> m_unshownCells;
 };

@@ -153,11 +153,6 @@ int Tfr_nk_grid::currentRow() const
     return sg_nk->currentIndex().row();
 }
 
-void Tfr_nk_grid::setTitleRowHeight(int height)
-{
-    sg_nk->setTitleRowHeight(height);
-}
-
 void Tfr_nk_grid::fitTitleRowHeight()
 {
     sg_nk->fitTitleRowHeight();

@@ -26,7 +26,7 @@ public:
 
     int currentRow() const;
 
-    void setTitleRowHeight(int height);
+    // The title row as high as its tallest wrapped title, never lower than a row.
     void fitTitleRowHeight();
     // After a book is loaded, and after an entry is written.
     void fitRowHeights();

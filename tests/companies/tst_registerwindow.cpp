@@ -117,7 +117,9 @@ private Q_SLOTS:
     void closingDropsWhatWasNotSaved();
     void closingBeforeTheFirstSaveKeepsTheEdits();
     void numberOfADeletedCompanyWithBooksIsNotGivenAgain();
-    void deletingTheOnlyCompanyKeepsItsNumber();
+    void deletingTheOnlyCompanyGivesItsRowANewNumber_data();
+    void deletingTheOnlyCompanyGivesItsRowANewNumber();
+    void freshRegisterStartsPastTheBookFiles();
     void cellsThatCannotBeEdited_data();
     void cellsThatCannotBeEdited();
     void traziFindsTheCompanyAndMakesItCurrent();
@@ -229,6 +231,7 @@ void TestRegisterWindow::typedNameIsSavedAsACellFile()
              "5,2\r\n" + kTitleLines + "0,1,100\r\n1,1,\x8A" "ibenka d.o.o.\r\n3,1,Zagreb\r\n");
     QCOMPARE(saved.count(), 1);
     QCOMPARE(saved.first().first().toStringList(), QStringList{"Šibenka d.o.o."});
+    QCOMPARE(saved.first().at(1).toStringList(), QStringList{"100"});
     QCOMPARE(window.savedCompanyNames(), QStringList{"Šibenka d.o.o."});
 }
 
@@ -369,11 +372,28 @@ void TestRegisterWindow::numberOfADeletedCompanyWithBooksIsNotGivenAgain()
     QCOMPARE(columnTexts(grid, 0), (QStringList{"100", "101", "103"}));
 }
 
-void TestRegisterWindow::deletingTheOnlyCompanyKeepsItsNumber()
+void TestRegisterWindow::deletingTheOnlyCompanyGivesItsRowANewNumber_data()
 {
+    QTest::addColumn<QStringList>("bookFiles");
+    QTest::addColumn<QString>("number");
+
+    QTest::newRow("no books") << QStringList{} << "101";
+    QTest::newRow("books of the deleted company")
+        << QStringList{"100_2012_roba_uvoz_v_10.txt", "100_2013_roba_uvoz_v_10.txt"} << "101";
+    QTest::newRow("books of a company deleted earlier")
+        << QStringList{"100_2012_roba_uvoz_v_10.txt", "104_2012_usluge_uvoz_v_10.txt"} << "105";
+}
+
+// The company named next in that row must never open the deleted company's books.
+void TestRegisterWindow::deletingTheOnlyCompanyGivesItsRowANewNumber()
+{
+    QFETCH(QStringList, bookFiles);
+    QFETCH(QString, number);
     Folders f;
     writeBytes(f.folders.registerPath(), "5,2\r\n" + kTitleLines
                                              + "0,1,100\r\n1,1,Alfa\r\n2,1,Ilica 1\r\n3,1,Zagreb\r\n4,1,123\r\n");
+    for (const QString &book : bookFiles)
+        writeBytes(f.folders.dataFolder() + "/" + book, "14,1\r\n");
     Tfr_drustva window(f.folders);
     showActive(window);
     QTableView *grid = gridOf(window);
@@ -384,11 +404,26 @@ void TestRegisterWindow::deletingTheOnlyCompanyKeepsItsNumber()
     QStringList row;
     for (int column = 0; column < 5; ++column)
         row.append(cellText(grid, column, 1));
-    QCOMPARE(row, (QStringList{"100", "", "", "", ""}));
+    QCOMPARE(row, (QStringList{number, "", "", "", ""}));
 
+    // "Dodaj" names that row; "Obriši" on the empty row deletes nothing.
     clickButton(window, "bt_novi_red");
     QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(currentCell(grid), QPoint(1, 1));
+    clickButton(window, "bt_oduzmi_red");
+    QCOMPARE(columnTexts(grid, 0), QStringList{number});
+
+    clickButton(window, "bt_spremi");
+    QCOMPARE(fileBytes(f.folders.registerPath()), "5,2\r\n" + kTitleLines + "0,1," + number.toLatin1() + "\r\n");
+}
+
+void TestRegisterWindow::freshRegisterStartsPastTheBookFiles()
+{
+    Folders f;
+    writeBytes(f.folders.dataFolder() + "/100_2012_roba_uvoz_v_10.txt", "14,1\r\n");
+    writeBytes(f.folders.dataFolder() + "/102_2013_kredit_odobrenja_v_10.txt", "18,1\r\n");
+    Tfr_drustva window(f.folders);
+    QCOMPARE(columnTexts(gridOf(window), 0), QStringList{"103"});
 }
 
 void TestRegisterWindow::cellsThatCannotBeEdited_data()

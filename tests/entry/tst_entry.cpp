@@ -3,7 +3,9 @@
 #include "windowsupport.h"
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -68,6 +70,11 @@ private Q_SLOTS:
     void changedBookAsksBeforeAnotherChoice();
     void yearChangeReopensTheBook();
     void missingTemplateLeavesNothingToSave();
+    void refusedBookFileIsNeverOverwritten_data();
+    void refusedBookFileIsNeverOverwritten();
+    void nothingIsAskedAboutAGridThatIsNoBook_data();
+    void nothingIsAskedAboutAGridThatIsNoBook();
+    void pickingTheChosenCompanyAgainChangesNothing();
     void enterMovesToTheNextControl();
     void companyListIsAsWideAsTheLongestName();
 
@@ -245,6 +252,91 @@ void TestEntry::missingTemplateLeavesNothingToSave()
                                                                m_entry->folders().templatePath(*bookKind(17))));
     QCOMPARE(answerer.texts.value(1), "Greška - Odabir knjige");
     QVERIFY(QDir(m_entry->folders().dataFolder()).isEmpty());
+}
+
+void TestEntry::refusedBookFileIsNeverOverwritten_data()
+{
+    QTest::addColumn<bool>("folderInItsPlace");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("not a cell file") << false << "Datoteka nije ispravna: ";
+    QTest::newRow("cannot be opened") << true << "Cannot open file ";
+}
+
+void TestEntry::refusedBookFileIsNeverOverwritten()
+{
+    QFETCH(bool, folderInItsPlace);
+    QFETCH(QString, error);
+    const QString path = bookPath("100", 2012, 0);
+    const QByteArray refused = "100000,100000\r\n0,1,1\r\n3,1,Partner\r\n";
+    if (folderInItsPlace)
+        QVERIFY(QDir().mkpath(path));
+    else
+        writeFile(path, refused);
+
+    chooseCompanyAndYear(0, 2012);
+    MessageBoxAnswerer answerer;
+    pick(m_entry->cb_nk, 0);
+    QCOMPARE(answerer.texts.value(0), error + QDir::toNativeSeparators(path));
+    QCOMPARE(m_book->rowCount(), 2); // the template, never the user's book
+
+    QVERIFY(!m_entry->bt_spremiClick());
+    QCOMPARE(answerer.texts.value(1), "Greška - Odabir knjige");
+    QCOMPARE(answerer.texts.size(), 2);
+    if (folderInItsPlace)
+        QVERIFY(QFileInfo(path).isDir());
+    else
+        QCOMPARE(fileBytes(path), refused);
+}
+
+void TestEntry::nothingIsAskedAboutAGridThatIsNoBook_data()
+{
+    QTest::addColumn<bool>("templateMissing");
+
+    QTest::newRow("template missing") << true;
+    QTest::newRow("book file refused") << false;
+}
+
+// Only an open book can be saved, so only an open book is asked about.
+void TestEntry::nothingIsAskedAboutAGridThatIsNoBook()
+{
+    QFETCH(bool, templateMissing);
+    if (templateMissing)
+        QVERIFY(QFile::remove(m_entry->folders().templatePath(*bookKind(0))));
+    else
+        writeFile(bookPath("100", 2012, 0), "100000,100000\r\n");
+    chooseCompanyAndYear(0, 2012);
+    pick(m_entry->cb_nk, 1);
+    {
+        MessageBoxAnswerer answerer;
+        pick(m_entry->cb_nk, 0);
+        QCOMPARE(answerer.texts.size(), 1);
+    }
+    m_book->setCell(3, 1, "upisano u prazno");
+
+    MessageBoxAnswerer answerer;
+    pick(m_entry->cb_nk, 3);
+    QCOMPARE(answerer.texts, QStringList{});
+    QCOMPARE(m_entry->cb_nk->currentIndex(), 3);
+    QCOMPARE(m_book->columnCount(), 11); // the services book is open
+    QVERIFY(m_book->cell(3, 1).isEmpty());
+    QVERIFY(m_entry->bt_spremiClick());
+    QVERIFY(QFile::exists(bookPath("100", 2012, 3)));
+}
+
+void TestEntry::pickingTheChosenCompanyAgainChangesNothing()
+{
+    writeFile(bookPath("100", 2013, 0), kSavedGoodsBook);
+    chooseCompanyAndYear(0, 2013);
+    pick(m_entry->cb_nk, 0);
+    m_book->setCell(6, 2, "izmjena");
+
+    MessageBoxAnswerer answerer;
+    pick(m_entry->cb_drustva, 0);
+    QCOMPARE(answerer.texts, QStringList{});
+    QCOMPARE(m_book->cell(6, 2), "izmjena");
+    QVERIFY(m_entry->bookChanged());
+    QCOMPARE(m_entry->companyNumber(), "100");
 }
 
 void TestEntry::enterMovesToTheNextControl()

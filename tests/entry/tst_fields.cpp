@@ -32,7 +32,13 @@ private Q_SLOTS:
     void compositeLinesDropEmptyTexts();
     void emptyDateCellShowsAnEmptyField();
     void unreadableCellsAreReportedOnce();
+    void unreadableCellSurvivesPromijeni_data();
+    void unreadableCellSurvivesPromijeni();
     void changingABookWithoutEntries();
+    void entryWithoutItsRunningNumberIsKept();
+    void defaultsFollowTheOpenBook();
+    void fieldColours_data();
+    void fieldColours();
     void columnHintsFromTitles();
     void typedCurrencyJoinsTheList();
 
@@ -139,10 +145,10 @@ void TestFields::zeroAmountsInCompositeLines()
     field<DateField>("p_roba_8_1")->setDate(QDate(2012, 1, 2));
     field<QLineEdit>("p_roba_8_3")->setText("gotovina");
     click("b_p_roba_8");
-    QCOMPARE(field<QPlainTextEdit>("p_roba_8")->toPlainText(), "02.01.2012; 0,00 HRK; gotovina");
+    QCOMPARE(field<QPlainTextEdit>("p_roba_8")->toPlainText(), "02.01.2012; 0,00 EUR; gotovina");
     QTest::mouseClick(m_entry->bt_dodaj, Qt::LeftButton);
     QVERIFY(m_book->cell(5, 1).isEmpty()); // an amount of 0 writes nothing
-    QCOMPARE(m_book->cell(8, 1), "02.01.2012; 0,00 HRK; gotovina");
+    QCOMPARE(m_book->cell(8, 1), "02.01.2012; 0,00 EUR; gotovina");
 }
 
 void TestFields::compositeLinesDropEmptyTexts_data()
@@ -213,6 +219,47 @@ void TestFields::unreadableCellsAreReportedOnce()
     QCOMPARE(field<QLineEdit>("p_roba_6")->text(), "naznaka");
 }
 
+void TestFields::unreadableCellSurvivesPromijeni_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("dateCell");
+    QTest::addColumn<QString>("amountCell");
+
+    QTest::newRow("fields left alone") << false << "2012-03-15" << "puno USD";
+    QTest::newRow("fields given values") << true << "20.03.2012" << "12,00 EUR";
+}
+
+// A field emptied because its cell could not be shown never erases that cell;
+// a value the user puts into it is written as usual.
+void TestFields::unreadableCellSurvivesPromijeni()
+{
+    QFETCH(bool, edited);
+    QFETCH(QString, dateCell);
+    QFETCH(QString, amountCell);
+    openGoodsBook();
+    m_book->setCell(0, 1, "1");
+    m_book->setCell(1, 1, "2012-03-15");
+    m_book->setCell(5, 1, "puno USD");
+    m_book->setCell(6, 1, "naznaka");
+    m_fixture->selection.setCurrentIndex(m_book->index(1, 1), QItemSelectionModel::ClearAndSelect);
+    {
+        MessageBoxAnswerer answerer;
+        m_entry->Grid_u_polja(1);
+        QCOMPARE(answerer.texts.size(), 1);
+    }
+    QVERIFY(field<DateField>("p_roba_1")->isEmpty());
+    if (edited) {
+        field<DateField>("p_roba_1")->setDate(QDate(2012, 3, 20));
+        field<AmountEdit>("p_roba_5")->setValue(12);
+    }
+    field<QLineEdit>("p_roba_6")->setText("izmijenjeno");
+    QTest::mouseClick(m_entry->bt_promijeni, Qt::LeftButton);
+
+    QCOMPARE(m_book->cell(1, 1), dateCell);
+    QCOMPARE(m_book->cell(5, 1), amountCell);
+    QCOMPARE(m_book->cell(6, 1), "izmijenjeno");
+}
+
 void TestFields::changingABookWithoutEntries()
 {
     openGoodsBook();
@@ -221,6 +268,82 @@ void TestFields::changingABookWithoutEntries()
     QTest::mouseClick(m_entry->bt_promijeni, Qt::LeftButton);
     QCOMPARE(answerer.texts, QStringList{"Knjiga još nema zapisa. Novi zapis dodajte gumbom \"Dodaj u novi red\"."});
     QVERIFY(m_book->cell(3, 1).isEmpty());
+}
+
+// The user emptied cell (0, 1) in the book view: row 1 is still an entry.
+void TestFields::entryWithoutItsRunningNumberIsKept()
+{
+    openGoodsBook();
+    field<QLineEdit>("p_roba_3")->setText("Prvi");
+    QTest::mouseClick(m_entry->bt_dodaj, Qt::LeftButton);
+    field<QLineEdit>("p_roba_3")->setText("Drugi");
+    QTest::mouseClick(m_entry->bt_dodaj, Qt::LeftButton);
+    m_book->setCell(0, 1, "");
+
+    field<QLineEdit>("p_roba_3")->setText("Treći");
+    QTest::mouseClick(m_entry->bt_dodaj, Qt::LeftButton);
+    QCOMPARE(m_book->rowCount(), 4);
+    QCOMPARE(m_book->cell(3, 1), "Prvi");
+    QCOMPARE(m_book->cell(0, 3), "3");
+    QCOMPARE(m_book->cell(3, 3), "Treći");
+    QCOMPARE(m_entry->statusText(0), "R. br.: 3");
+
+    // "Promijeni" writes such a row too.
+    m_fixture->selection.setCurrentIndex(m_book->index(1, 1), QItemSelectionModel::ClearAndSelect);
+    field<QLineEdit>("p_roba_3")->setText("Prvi, izmijenjen");
+    MessageBoxAnswerer answerer;
+    QTest::mouseClick(m_entry->bt_promijeni, Qt::LeftButton);
+    QCOMPARE(answerer.texts, QStringList{});
+    QCOMPARE(m_book->cell(3, 1), "Prvi, izmijenjen");
+}
+
+// Year fields start at the open book's year, amounts in euros.
+void TestFields::defaultsFollowTheOpenBook()
+{
+    QCOMPARE(m_entry->ed_valuta->text(), "EUR");
+    QCOMPARE(m_entry->currencyCode(), "EUR");
+    QCOMPARE(field<AmountEdit>("p_roba_5")->text(), "0,00 EUR");
+    QCOMPARE(field<AmountEdit>("p_usluge_8_2")->text(), "0,00 EUR");
+    QCOMPARE(field<AmountEdit>("p_roba_7")->text(), "0,00"); // a percentage has no code
+
+    m_entry->se_godina->setValue(2026);
+    pick(m_entry->cb_drustva, 0);
+    pick(m_entry->cb_nk, 0);
+    QCOMPARE(field<QSpinBox>("p_roba_10_2")->value(), 2026);
+    field<QSpinBox>("p_roba_10_2")->setValue(2020);
+    field<QLineEdit>("p_roba_10_1")->setText("7");
+    QTest::mouseClick(m_entry->bt_isprazni, Qt::LeftButton);
+    QCOMPARE(field<QSpinBox>("p_roba_10_2")->value(), 2026);
+    QCOMPARE(field<QLineEdit>("p_roba_10_1")->text(), "7"); // other sub-fields keep theirs
+
+    m_entry->se_godina->setValue(2025);
+    QCOMPARE(field<QSpinBox>("p_roba_10_2")->value(), 2025);
+    click("b_p_roba_10");
+    QCOMPARE(field<QPlainTextEdit>("p_roba_10")->toPlainText(), "7; 2025");
+}
+
+void TestFields::fieldColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("text") << "p_roba_3" << QColor(209, 232, 250);
+    QTest::newRow("amount") << "p_roba_5" << QColor(209, 232, 250);
+    QTest::newRow("memo") << "p_roba_8" << QColor(209, 232, 250);
+    QTest::newRow("date") << "p_roba_1" << QColor(207, 231, 250);
+    QTest::newRow("sub-field") << "p_roba_2_1" << QColor(244, 244, 247);
+}
+
+void TestFields::fieldColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    openGoodsBook();
+    QWidget *shown = field<QWidget>(name);
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(shown))
+        shown = memo->viewport();
+    const QImage image = shown->grab().toImage();
+    QCOMPARE(image.pixelColor(image.width() / 2, image.height() - 3), colour);
 }
 
 void TestFields::columnHintsFromTitles()
@@ -232,7 +355,7 @@ void TestFields::columnHintsFromTitles()
     QVERIFY(field<QWidget>("p_roba_8_3")->toolTip().startsWith("Način izvršenog plaćanja ili\nnaplate"));
     QCOMPARE(field<QWidget>("b_p_roba_8")->toolTip(), "Dodaje unijete podatke u novi red donjeg polja.");
     QCOMPARE(field<QWidget>("b_p_roba_8")->property("tag").toInt(), 3);
-    QCOMPARE(field<QWidget>("b_p_roba_5")->toolTip(), "Promijeni valutnu oznaku polja u odabranu valutu");
+    QCOMPARE(field<QWidget>("b_p_roba_5")->toolTip(), "Promijeni valutnu oznaku u odabranu valutu");
 }
 
 void TestFields::typedCurrencyJoinsTheList()

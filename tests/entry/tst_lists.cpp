@@ -20,6 +20,8 @@ private Q_SLOTS:
     void learnedInOneBookOfferedInTheOther();
     void doubleClickForgetsThePickedEntry();
     void listsComeBackSortedAfterARestart();
+    void doubleClickAfterARestartRemovesNothingUnpicked();
+    void switchingWindowsLearnsNothingHalfTyped();
     void hintsExplainDeleting();
     void currencyFileReplacesTheShippedList();
 
@@ -156,6 +158,64 @@ void TestLists::listsComeBackSortedAfterARestart()
     QApplication::sendEvent(input, &out);
     QCOMPARE(fileBytes(listPath("p_kredit_11")),
              QByteArray("Addiko\r\n\xC8" "akovec banka\r\nErste\r\nPBZ\r\nZagreba\xE8ka banka\r\n"));
+}
+
+void TestLists::doubleClickAfterARestartRemovesNothingUnpicked()
+{
+    const QByteArray saved = "Austrija\r\nItalija\r\nSlovenija\r\n";
+    {
+        QFile file(listPath("p_usluge_4"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(saved);
+    }
+    TextGridModel book(80);
+    ColumnMasks masks;
+    Tfr_nk_00 restarted(&book, &masks);
+    restarted.show();
+    auto *country = restarted.findChild<QLineEdit *>("p_usluge_4");
+    auto *countries = restarted.findChild<QComboBox *>("cb_p_usluge_4");
+    QCOMPARE(countries->currentIndex(), -1);
+    country->setText("Austrija");
+    QTest::mouseDClick(country, Qt::LeftButton);
+    QVERIFY(country->text().isEmpty());
+    QCOMPARE(countries->count(), 3);
+    QCOMPARE(fileBytes(listPath("p_usluge_4")), saved);
+
+    // Once picked, an entry is the one removed.
+    pick(countries, 1);
+    QTest::mouseDClick(country, Qt::LeftButton);
+    QCOMPARE(fileBytes(listPath("p_usluge_4")), QByteArray("Austrija\r\nSlovenija\r\n"));
+}
+
+// Typing goes on after a visit to another window; only leaving the field for
+// another control of the entry window finishes it.
+void TestLists::switchingWindowsLearnsNothingHalfTyped()
+{
+    Tfr_nk_00 &entry = m_fixture->entry;
+    QApplication::setActiveWindow(&entry);
+    QVERIFY(QTest::qWaitForWindowActive(&entry));
+    m_fixture->entry.se_godina->setValue(2012);
+    pick(entry.cb_drustva, 0);
+    pick(entry.cb_nk, 0);
+    QLineEdit *country = field("p_roba_4");
+    country->setFocus();
+    QVERIFY(country->hasFocus());
+    QTest::keyClicks(country, "Ital");
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(entries("p_roba_4").isEmpty());
+
+    QApplication::setActiveWindow(&entry);
+    QVERIFY(QTest::qWaitForWindowActive(&entry));
+    QVERIFY(country->hasFocus());
+    QTest::keyClicks(country, "ija");
+    QTest::keyClick(country, Qt::Key_Tab);
+    QVERIFY(!country->hasFocus());
+    QCOMPARE(entries("p_roba_4"), QStringList{"Italija"});
+    QCOMPARE(fileBytes(listPath("p_roba_4")), QByteArray("Italija\r\n"));
 }
 
 void TestLists::hintsExplainDeleting()
