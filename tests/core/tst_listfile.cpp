@@ -1,8 +1,37 @@
 #include "listfile.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+
+// Files may grow to the given size only, as on a full disk; writing past it
+// fails instead of raising a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+#endif
 
 class TestListFile : public QObject {
     Q_OBJECT
@@ -13,6 +42,7 @@ private Q_SLOTS:
     void writingEndsEveryItemWithCrLf();
     void writingReplacesTheWholeFile();
     void aFailedWriteLeavesTheOldFile();
+    void aMissingFolderIsReported();
 };
 
 void TestListFile::reading_data()
@@ -63,6 +93,34 @@ void TestListFile::writingReplacesTheWholeFile()
 }
 
 void TestListFile::aFailedWriteLeavesTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    TempDataHome home;
+    const QString path = home.path() + "/p_roba_4.txt";
+    const QByteArray old = "Austrija\r\nItalija\r\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(old), old.size());
+    }
+    // The disk fills up halfway through the new list.
+    const QStringList longList(2000, QStringLiteral("Njemačka"));
+    QString error;
+    {
+        const FileSizeLimit full(1024);
+        QVERIFY(!writeListFile(path, longList, error));
+    }
+    QCOMPARE(error, "Cannot Create " + path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"p_roba_4.txt"});
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+void TestListFile::aMissingFolderIsReported()
 {
     TempDataHome home;
     QString error;
