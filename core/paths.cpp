@@ -61,6 +61,11 @@ QString AppFolders::archiveSlotPath(int slot) const
     return archiveFolder() + QStringLiteral("/arhiva_%1.fxc").arg(slot);
 }
 
+QString AppFolders::preRestoreArchivePath() const
+{
+    return archiveFolder() + QStringLiteral("/arhiva_prije_vracanja.fxc");
+}
+
 QString AppFolders::templatePath(const BookKind &kind) const
 {
     return templateFolder() + QLatin1Char('/') + QString::fromUtf8(kind.templateName)

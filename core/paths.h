@@ -26,6 +26,8 @@ public:
     QString registerPath() const;
     QString importSettingsPath() const;
     QString archiveSlotPath(int slot) const;
+    // The data folder as it was before the last restore, for undoing it.
+    QString preRestoreArchivePath() const;
     QString templatePath(const BookKind &kind) const;
     QString bookFilePath(const QString &company, int year, const BookKind &kind) const;
     QString listFilePath(const QString &fieldName) const;
