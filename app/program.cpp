@@ -3,6 +3,7 @@
 #include "messages.h"
 #include "bookgrid.h"
 #include "provisioning.h"
+#include "zipwriter.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -14,7 +15,7 @@ Program::Program()
       bookView(&book, &masks),
       companies(entry.folders()),
       progress(),
-      archive(entry.folders()),
+      archive(entry.folders(), &progress),
       clientImport()
 {
     start.setFolderSource(&entry.folders());
@@ -26,6 +27,7 @@ void Program::connectWindows()
     QObject::connect(&start, &Tfr_nk::bt_nk1Click, &start, [this] { showEntryWindow(); });
     QObject::connect(&start, &Tfr_nk::uputeClick, &start, [this] { openManual(); });
     start.setCloseCheck([this] { return entry.mayDropBook(); });
+    QObject::connect(&start, &Tfr_nk::FormClose, &start, [this](const AppFolders &folders) { archiveOnExit(folders); });
 
     entry.setBookSelection(bookView.sg_nk->selectionModel());
     QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] {
@@ -40,7 +42,8 @@ void Program::connectWindows()
     QObject::connect(&bookView, &Tfr_nk_grid::runningNumberSelected, &entry, &Tfr_nk_00::setRunningNumberStatus);
     QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
-    QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, &QDialog::exec);
+    QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, [this] { restoreFromArchiveWindow(); });
+    QObject::connect(&archive, &Tfr_konfiguracija::dataFolderRestored, &entry, &Tfr_nk_00::rereadRestoredFiles);
     QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, &QDialog::exec);
 
     entry.appendCompanyNames(companies.savedCompanyNames());
@@ -53,6 +56,22 @@ void Program::showEntryWindow()
     entry.show();
     entry.raise();
     entry.activateWindow();
+}
+
+// The program ends whatever happens to the archive.
+void Program::archiveOnExit(const AppFolders &folders)
+{
+    try {
+        Arhiv(folders, &progress);
+    } catch (...) {
+    }
+}
+
+// A changed book is settled before the restore can replace its file.
+void Program::restoreFromArchiveWindow()
+{
+    if (archive.ModalFormKon() && entry.mayDropBook())
+        archive.SigurKopZamijeni();
 }
 
 void Program::openManual()

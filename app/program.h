@@ -34,6 +34,8 @@ public:
 private:
     void connectWindows();
     void showEntryWindow();
+    void archiveOnExit(const AppFolders &folders);
+    void restoreFromArchiveWindow();
     void openManual();
 };
 

@@ -311,6 +311,13 @@ void Tfr_nk_00::setRunningNumberStatus(const QString &text)
     m_statusPanels[0]->setText(text);
 }
 
+void Tfr_nk_00::rereadRestoredFiles()
+{
+    m_lists->UcitajListe();
+    if (bookKind(m_choice.kind))
+        cb_nkChange();
+}
+
 void Tfr_nk_00::bt_isprazniClick()
 {
     if (bookKind(m_choice.kind))

@@ -66,6 +66,9 @@ public:
     // Shows the row of the book in the column fields.
     void Grid_u_polja(int row);
     void setRunningNumberStatus(const QString &text);
+    // The files were replaced by a restore: the open book, the currency list
+    // and the remembered lists are read again, so no old copy is saved later.
+    void rereadRestoredFiles();
 
     QString currencyCode() const { return m_currencyCode; }
 
