@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int kBooks = 400;
-constexpr int kEntriesPerBook = 300;
+constexpr int kEntriesPerBook = 337;
 
 qint64 makeDataFolder(const QString &dataFolder)
 {
