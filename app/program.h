@@ -34,7 +34,11 @@ public:
 private:
     void connectWindows();
     void showEntryWindow();
+    void showBookView();
+    void placeBookViewBesideEntry();
     void openManual();
+
+    bool m_bookViewPlaced = false;
 };
 
 // The folder tree and the shipped files, made before any window exists.
