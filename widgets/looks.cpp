@@ -50,6 +50,9 @@ void setCalendarLook(QCalendarWidget *calendar)
                                            "#qt_calendar_navigationbar QToolButton { color: white; background-color: transparent;"
                                            " border: none; font-weight: bold; font-size: 10pt; padding: 2px 6px; }"
                                            "#qt_calendar_navigationbar QToolButton:hover { background-color: %2; }"
-                                           "#qt_calendar_navigationbar QSpinBox { color: black; background: white; }")
+                                           "#qt_calendar_navigationbar QSpinBox { color: black; background: white; }"
+                                           // Not the look of the field the calendar belongs to.
+                                           "QAbstractItemView { background-color: white; color: black;"
+                                           " selection-background-color: %1; selection-color: white; }")
                                 .arg(toColor(kProgramBlue).name(), toColor(kProgramBlue).darker(130).name()));
 }
