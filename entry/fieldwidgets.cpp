@@ -73,12 +73,8 @@ QIcon calendarButtonIcon()
 
 } // namespace
 
-DateField::DateField(QWidget *parent) : QLineEdit(parent), m_calendar(new QCalendarWidget(this))
+DateField::DateField(QWidget *parent) : QLineEdit(parent)
 {
-    m_calendar->setWindowFlags(Qt::Popup);
-    setCalendarLook(m_calendar);
-    connect(m_calendar, &QCalendarWidget::clicked, this, &DateField::pickDate);
-    connect(m_calendar, &QCalendarWidget::activated, this, &DateField::pickDate);
     QAction *button = addAction(calendarButtonIcon(), QLineEdit::TrailingPosition);
     button->setToolTip(QStringLiteral("Kalendar (F4)"));
     connect(button, &QAction::triggered, this, &DateField::openCalendar);
@@ -91,9 +87,23 @@ void DateField::setDate(QDate date)
     setText(date.isValid() ? dateText(date) : QString());
 }
 
+// Made when first opened: a window holds dozens of date fields.
+QCalendarWidget *DateField::calendar()
+{
+    if (!m_calendar) {
+        m_calendar = new QCalendarWidget(this);
+        m_calendar->setWindowFlags(Qt::Popup);
+        setCalendarLook(m_calendar);
+        connect(m_calendar, &QCalendarWidget::clicked, this, &DateField::pickDate);
+        connect(m_calendar, &QCalendarWidget::activated, this, &DateField::pickDate);
+    }
+    return m_calendar;
+}
+
 void DateField::openCalendar()
 {
     takeTypedDate();
+    calendar();
     // An empty field's calendar opens at today.
     m_calendar->setSelectedDate(isEmpty() ? QDate::currentDate() : m_date);
     m_calendar->adjustSize();

@@ -53,7 +53,7 @@ public:
     bool isEmpty() const { return !m_date.isValid(); }
     void clearDate() { setDate(QDate()); }
 
-    QCalendarWidget *calendar() const { return m_calendar; }
+    QCalendarWidget *calendar();
     void openCalendar();
 
 Q_SIGNALS:
