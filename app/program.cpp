@@ -4,10 +4,12 @@
 #include "bookgrid.h"
 #include "provisioning.h"
 #include "zipwriter.h"
+#include "windowplacement.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QUrl>
 
 Program::Program()
@@ -30,12 +32,9 @@ void Program::connectWindows()
     QObject::connect(&start, &Tfr_nk::FormClose, &start, [this](const AppFolders &folders) { archiveOnExit(folders); });
 
     entry.setBookSelection(bookView.sg_nk->selectionModel());
-    QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] {
-        bookView.fitTitleRowHeight();
-        bookView.fitRowHeights();
-        bookView.show();
-        bookView.raise();
-    });
+    // The book view comes up beside the entry window without taking the keyboard from it.
+    bookView.setAttribute(Qt::WA_ShowWithoutActivating);
+    QObject::connect(&entry, &Tfr_nk_00::bookViewNeeded, &bookView, [this] { showBookView(); });
     QObject::connect(&entry, &Tfr_nk_00::bookRowsLoaded, &bookView, &Tfr_nk_grid::fitRowHeights);
     QObject::connect(&entry, &Tfr_nk_00::bookRowsWritten, &bookView, &Tfr_nk_grid::fitRowHeights);
     QObject::connect(&bookView, &Tfr_nk_grid::rowToFields, &entry, &Tfr_nk_00::Grid_u_polja);
@@ -72,6 +71,32 @@ void Program::restoreFromArchiveWindow()
 {
     if (archive.ModalFormKon() && entry.mayDropBook())
         archive.SigurKopZamijeni();
+// The fields are where the user types: the entry window stays in front.
+void Program::showBookView()
+{
+    bookView.fitTitleRowHeight();
+    bookView.fitRowHeights();
+    if (!m_bookViewPlaced)
+        placeBookViewBesideEntry();
+    bookView.show();
+    entry.raise();
+    entry.activateWindow();
+}
+
+// Once only: later the user's places and sizes stand.
+void Program::placeBookViewBesideEntry()
+{
+    m_bookViewPlaced = true;
+    const QScreen *screen = entry.screen();
+    if (!screen || !entry.isVisible())
+        return;
+    const QRect frame = entry.frameGeometry();
+    const QRect client = entry.geometry();
+    const QMargins border(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                          frame.bottom() - client.bottom());
+    const WindowPlaces places = placeEntryAndBookView(screen->availableGeometry(), frame);
+    entry.move(places.entryFrame.topLeft());
+    bookView.setGeometry(places.bookViewFrame.marginsRemoved(border));
 }
 
 void Program::openManual()

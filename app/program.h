@@ -36,7 +36,11 @@ private:
     void showEntryWindow();
     void archiveOnExit(const AppFolders &folders);
     void restoreFromArchiveWindow();
+    void showBookView();
+    void placeBookViewBesideEntry();
     void openManual();
+
+    bool m_bookViewPlaced = false;
 };
 
 // The folder tree and the shipped files, made before any window exists.

@@ -25,6 +25,18 @@ std::optional<AmountValue> readAmountCell(const QString &text)
     return AmountValue{*value, last};
 }
 
+std::optional<AmountValue> readTypedAmount(const QString &typed, const QString &fieldCode)
+{
+    static const QRegularExpression withCode(QStringLiteral("^(.*[\\d\\s])([A-Za-z]{3})\\s*$"));
+    const QRegularExpressionMatch match = withCode.match(typed);
+    const QString number = match.hasMatch() ? match.captured(1) : typed;
+    const std::optional<QString> normalised = stringBroj(number);
+    const std::optional<double> value = normalised ? readCellNumber(*normalised) : std::nullopt;
+    if (!value)
+        return std::nullopt;
+    return AmountValue{*value, match.hasMatch() ? match.captured(2).toUpper() : fieldCode};
+}
+
 std::optional<double> readCellNumber(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral("^[+-]?\\d*(,\\d*)?$"));

@@ -22,6 +22,12 @@ QString amountText(const AmountValue &amount);
 // text is a plain number. Empty when the number cannot be read.
 std::optional<AmountValue> readAmountCell(const QString &text);
 
+// An amount as a user types it into an amount field: a number with either
+// mark for decimals (as stringBroj reads it), optionally followed by a
+// three-letter currency code, which then becomes the amount's code; without
+// one the field's code stays. So the field takes back the text it shows.
+std::optional<AmountValue> readTypedAmount(const QString &typed, const QString &fieldCode);
+
 // A number as cells hold it: trailing blanks ignored, "." between thousands,
 // "," before the decimals; the empty text is 0.
 std::optional<double> readCellNumber(const QString &text);

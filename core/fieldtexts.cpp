@@ -1,5 +1,7 @@
 #include "fieldtexts.h"
 
+#include <QRegularExpression>
+
 QString PrelomiTekst(const QString &text)
 {
     constexpr qsizetype kLineLength = 50;
@@ -47,4 +49,18 @@ QDate readDateText(const QString &text)
     if (trimmed.endsWith(QLatin1Char('.')))
         trimmed.chop(1);
     return QDate::fromString(trimmed, QStringLiteral("d.M.yyyy"));
+}
+
+std::optional<QDate> readTypedDate(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QDate();
+    static const QRegularExpression digitsOnly(QStringLiteral("^\\d{8}$"));
+    const QDate date = digitsOnly.match(trimmed).hasMatch()
+                           ? QDate::fromString(trimmed, QStringLiteral("ddMMyyyy"))
+                           : readDateText(trimmed);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
 }

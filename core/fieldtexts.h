@@ -26,3 +26,8 @@ QString compositeLine(const QList<SubFieldText> &parts);
 QString cellDateFormat();
 QString dateText(QDate date);
 QDate readDateText(const QString &text);
+
+// A date as a user types it into a date field: as cells hold it, or as eight
+// digits "15032026". The empty text is the empty date (an invalid QDate);
+// nothing when the text is no date.
+std::optional<QDate> readTypedDate(const QString &text);

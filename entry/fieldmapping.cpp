@@ -74,6 +74,8 @@ QWidget *FieldMapping::columnField(int column) const
 
 void FieldMapping::clearField(QWidget *field) const
 {
+    if (qobject_cast<DateField *>(field))
+        return; // a cleared date field keeps its date
     if (auto *amount = qobject_cast<AmountEdit *>(field))
         amount->setValue(0);
     else if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
@@ -137,7 +139,9 @@ QString insertedLine(const QWidget &window, const QString &compositeName, int su
     QList<SubFieldText> parts;
     for (int k = 1; k <= subFields; ++k) {
         const QWidget *field = window.findChild<QWidget *>(compositeName + QLatin1Char('_') + QString::number(k));
-        const bool plainText = !field || (qobject_cast<const QLineEdit *>(field) && !qobject_cast<const AmountEdit *>(field));
+        const bool plainText = !field
+                               || (qobject_cast<const QLineEdit *>(field) && !qobject_cast<const AmountEdit *>(field)
+                                   && !qobject_cast<const DateField *>(field));
         parts << SubFieldText{fieldText(field), plainText};
     }
     return compositeLine(parts);

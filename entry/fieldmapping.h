@@ -13,6 +13,7 @@ struct UnshownCell {
     int column = 0;
     QString cell;
     QString emptiedField;
+    bool operator==(const UnshownCell &) const = default;
 };
 
 // The road between the column fields of the shown panel and a row of the

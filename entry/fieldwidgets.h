@@ -2,8 +2,10 @@
 
 #include "amountcells.h"
 
-#include <QDateEdit>
+#include <QDate>
 #include <QLineEdit>
+
+class QCalendarWidget;
 
 // An amount field: a value and the currency code of its display format. It
 // shows "1.234,50 EUR" while not edited; while edited, the bare number.
@@ -36,17 +38,36 @@ private:
     AmountValue m_amount;
 };
 
-// A date field that can also be empty: an empty date cell shows as an empty
-// field, never as another row's date.
-class DateField : public QDateEdit {
+// A date field that may be empty, typed as a whole: "15.03.2026",
+// "15.3.2026" or "15032026". Leaving the field takes the typed date; text
+// that is no date is reported and the field keeps its date; deleting the
+// text empties it. F4 or the button at its right opens the calendar.
+class DateField : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit DateField(QWidget *parent = nullptr);
 
-    bool isEmpty() const { return date() == minimumDate(); }
-    void clearDate() { setDate(minimumDate()); }
+    QDate date() const { return m_date; }
+    void setDate(QDate date);
+    bool isEmpty() const { return !m_date.isValid(); }
+    void clearDate() { setDate(QDate()); }
+
+    QCalendarWidget *calendar();
+    void openCalendar();
+
+Q_SIGNALS:
+    // The typed text is no date; the field keeps its date.
+    void unreadable(const QString &typed);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void takeTypedDate();
+    void pickDate(QDate date);
+
+    QDate m_date;
+    QCalendarWidget *m_calendar = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "fieldnavigator.h"
 #include "fieldpanels.h"
 #include "fieldwidgets.h"
+#include "looks.h"
 
 #include <QDate>
 #include <QFrame>
@@ -55,6 +56,15 @@ QString roleHint(const SubFieldDef &sub)
         break;
     }
     return {};
+}
+
+// A style sheet would draw a spin box's buttons as flat slivers without
+// arrows; the palette keeps the style's own buttons.
+void setSpinBoxLook(QWidget *spinBox)
+{
+    QPalette grey = spinBox->palette();
+    grey.setColor(QPalette::Base, QColor(244, 244, 247));
+    spinBox->setPalette(grey);
 }
 
 class PanelBuilder {
@@ -118,7 +128,10 @@ private:
         if (list)
             line->addWidget(listCombo(name));
         QWidget *field = makeField(input, name);
-        field->setStyleSheet(subField ? kSubFieldLook : input == Input::Date ? kDateFieldLook : kTextFieldLook);
+        if (input == Input::Year)
+            setSpinBoxLook(field);
+        else
+            field->setStyleSheet(subField ? kSubFieldLook : input == Input::Date ? kDateFieldLook : kTextFieldLook);
         line->addWidget(field, 1);
         if (input == Input::Amount)
             line->addWidget(currencyButton(name));
@@ -174,7 +187,9 @@ private:
         auto *button = new QToolButton;
         button->setObjectName(QStringLiteral("b_") + amountName);
         button->setFixedSize(14, 14);
-        button->setFocusPolicy(Qt::NoFocus);
+        // A click takes the focus, so that an amount being typed is taken
+        // before its code changes.
+        button->setFocusPolicy(Qt::ClickFocus);
         button->setCursor(Qt::PointingHandCursor);
         button->setToolTip(QStringLiteral("Promijeni valutnu oznaku u odabranu valutu"));
         button->setStyleSheet(QStringLiteral("QToolButton { background-color: rgb(160, 160, 160); border-radius: 7px;"
@@ -189,7 +204,12 @@ private:
         button->setObjectName(QStringLiteral("b_") + compositeName);
         button->setProperty("tag", subFields);
         button->setArrowType(Qt::DownArrow);
-        button->setFocusPolicy(Qt::NoFocus);
+        // A Tab stop after the last sub-field, so that a line can be added
+        // from the keyboard; a click takes the focus, so that what is being
+        // typed into a sub-field is taken before the line is built.
+        button->setFocusPolicy(Qt::StrongFocus);
+        setFocusMark(button);
+        m_navigator.watch(button);
         button->setCursor(Qt::PointingHandCursor);
         button->setToolTip(QString::fromUtf8(kInsertButtonHint));
         QObject::connect(button, &QToolButton::clicked, button, [h = m_handlers.insertLine, button] { h(button); });
@@ -251,15 +271,31 @@ private:
     const PanelHandlers &m_handlers;
 };
 
-// The keyboard reaches the fields in the order the table gives.
+// The insert button that follows a sub-field in the tab order: its
+// composite's button, when the sub-field is the composite's last.
+QWidget *insertButtonAfter(const QWidget &panel, const QString &subFieldName)
+{
+    const qsizetype mark = subFieldName.lastIndexOf(QLatin1Char('_'));
+    auto *button = panel.findChild<QToolButton *>(QStringLiteral("b_") + subFieldName.left(mark));
+    const bool last = button && button->property("tag").toString() == subFieldName.mid(mark + 1);
+    return last ? button : nullptr;
+}
+
+// The keyboard reaches the fields in the order the table gives, each insert
+// button after its composite's last sub-field.
 void setTabOrder(QWidget *widget, const PanelDef &panel)
 {
     QWidget *previous = nullptr;
-    for (const char *stop : panel.tabOrder) {
-        auto *field = widget->findChild<QWidget *>(QLatin1String(panel.prefix) + QString::fromLatin1(stop));
+    const auto follow = [&previous](QWidget *next) {
         if (previous)
-            QWidget::setTabOrder(previous, field);
-        previous = field;
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const char *stop : panel.tabOrder) {
+        const QString name = QLatin1String(panel.prefix) + QString::fromLatin1(stop);
+        follow(widget->findChild<QWidget *>(name));
+        if (QWidget *button = insertButtonAfter(*widget, name))
+            follow(button);
     }
 }
 

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTime>
@@ -36,6 +37,8 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     setWindowTitle(QStringLiteral("Forma za unos podataka"));
     buildControls();
     resize(754, 508);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
     FormCreate();
     watchBookChanges();
 
@@ -52,6 +55,12 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     for (AmountEdit *amount : findChildren<AmountEdit *>())
         connect(amount, &AmountEdit::unreadable, this, [this](const QString &typed) {
             showMessage(this, QStringLiteral("Upisani iznos nije broj: ") + typed);
+        });
+    for (DateField *date : findChildren<DateField *>())
+        connect(date, &DateField::unreadable, this, [this](const QString &typed) {
+            showMessage(this, QStringLiteral("Upisani tekst nije datum: %1\nDatum se upisuje kao 15.03.2026, 15.3.2026 "
+                                             "ili 15032026; polje zadržava prijašnji datum.")
+                                  .arg(typed));
         });
     connect(btDrustva, &QPushButton::clicked, this, &Tfr_nk_00::companyRegisterRequested);
     connect(bt_arhiva, &QPushButton::clicked, this, &Tfr_nk_00::archiveRequested);
@@ -85,6 +94,12 @@ void Tfr_nk_00::watchBookChanges()
     connect(m_book, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(m_book, &QAbstractItemModel::columnsInserted, this, changed);
     connect(m_book, &QAbstractItemModel::columnsRemoved, this, changed);
+    // Once rows move or another book opens, a row number names another entry:
+    // its faults are news again.
+    const auto forgetReportedRow = [this] { m_reportedRow = -1; };
+    connect(m_book, &QAbstractItemModel::modelReset, this, forgetReportedRow);
+    connect(m_book, &QAbstractItemModel::rowsInserted, this, forgetReportedRow);
+    connect(m_book, &QAbstractItemModel::rowsRemoved, this, forgetReportedRow);
 }
 
 void Tfr_nk_00::appendCompanyNames(const QStringList &names)
@@ -130,10 +145,8 @@ void Tfr_nk_00::companyPicked()
 {
     if (cb_drustva->currentIndex() == m_shownCompanyIndex)
         return;
-    if (!mayDropBook()) {
-        restoreShownChoice();
+    if (!mayLeaveShownChoice())
         return;
-    }
     m_shownCompanyIndex = cb_drustva->currentIndex();
     cb_drustvaChange();
     if (bookKind(m_choice.kind))
@@ -144,10 +157,8 @@ void Tfr_nk_00::yearPicked()
 {
     if (se_godina->value() == m_choice.year)
         return;
-    if (!mayDropBook()) {
-        restoreShownChoice();
+    if (!mayLeaveShownChoice())
         return;
-    }
     m_choice.year = se_godina->value();
     if (bookKind(m_choice.kind))
         cb_nkChange();
@@ -155,11 +166,29 @@ void Tfr_nk_00::yearPicked()
 
 void Tfr_nk_00::bookKindPicked()
 {
-    if (!mayDropBook()) {
-        restoreShownChoice();
-        return;
-    }
-    cb_nkChange();
+    if (mayLeaveShownChoice())
+        cb_nkChange();
+}
+
+// While the question is open the window still shows the open book's choice;
+// the new one is taken only once the open book may go.
+bool Tfr_nk_00::mayLeaveShownChoice()
+{
+    if (!m_bookChanged)
+        return true;
+    const int company = cb_drustva->currentIndex();
+    const int year = se_godina->value();
+    const int kind = cb_nk->currentIndex();
+    restoreShownChoice();
+    if (!mayDropBook())
+        return false;
+    const QSignalBlocker companies(cb_drustva);
+    const QSignalBlocker years(se_godina);
+    const QSignalBlocker kinds(cb_nk);
+    cb_drustva->setCurrentIndex(company);
+    se_godina->setValue(year);
+    cb_nk->setCurrentIndex(kind);
+    return true;
 }
 
 void Tfr_nk_00::restoreShownChoice()
@@ -215,7 +244,9 @@ void Tfr_nk_00::PrikaziPanel()
         panel->setPalette(white);
         panel->show();
     }
-    resize(width(), 560);
+    // Only the first choice sizes the window; later ones keep the user's size.
+    if (!bg_komande->isVisibleTo(this))
+        resize(width(), 560);
     bg_komande->show();
     update();
 }
@@ -294,13 +325,17 @@ void Tfr_nk_00::Grid_u_polja(int row)
 {
     if (!bookKind(m_choice.kind) || row < 1 || row >= m_book->rowCount())
         return;
+    const QList<UnshownCell> unshown = fieldMapping().Grid_u_polja(*m_book, row);
+    // Another click in the row shown is no news: its faults were reported.
+    const bool reported = row == m_reportedRow && unshown == m_unshownCells;
     m_shownRow = row;
-    m_unshownCells = fieldMapping().Grid_u_polja(*m_book, row);
-    if (m_unshownCells.isEmpty())
+    m_reportedRow = row;
+    m_unshownCells = unshown;
+    if (reported || unshown.isEmpty())
         return;
     QStringList cells;
-    for (const UnshownCell &unshown : m_unshownCells)
-        cells << QStringLiteral("%1. stupac: \"%2\"").arg(unshown.column).arg(unshown.cell);
+    for (const UnshownCell &cell : unshown)
+        cells << QStringLiteral("%1. stupac: \"%2\"").arg(cell.column).arg(cell.cell);
     showMessage(this, QStringLiteral("Ove ćelije %1. retka nisu datum ili iznos pa njihova polja ostaju prazna:\n")
                           .arg(row)
                       + cells.join(QLatin1Char('\n')));

@@ -117,6 +117,7 @@ private:
     void companyPicked();
     void yearPicked();
     void bookKindPicked();
+    bool mayLeaveShownChoice();
     void restoreShownChoice();
 
     void PrikaziPanel();
@@ -145,4 +146,6 @@ private:
     // The row last shown in the fields, and its cells they could not show.
     int m_shownRow = 0;
     QList<UnshownCell> m_unshownCells;
+    // The row whose unshown cells were reported last: another click in it is no news.
+    int m_reportedRow = -1;
 };

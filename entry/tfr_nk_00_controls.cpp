@@ -3,13 +3,13 @@
 
 #include "catalogue.h"
 #include "combos.h"
+#include "commandgroup.h"
 #include "fieldnavigator.h"
 #include "fieldpanels.h"
 #include "looks.h"
 #include "panelbuilder.h"
 #include "sortedlists.h"
 
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,7 +152,7 @@ void Tfr_nk_00::buildSelectionPanel(QWidget *panel)
 
 void Tfr_nk_00::buildCurrencyControls(QWidget *panel)
 {
-    cb_valute = addCombo(panel, QStringLiteral("cb_valute"), {530, 3, 80, 21}, 20,
+    cb_valute = addCombo(panel, QStringLiteral("cb_valute"), {530, 3, 96, 21}, 20,
                          hintLines({QStringLiteral("1. Odabrati valutu"),
                                     QStringLiteral("2. Promijeniti valutnu oznaku polja (kliknuti na sivi okrugli gumb)")}));
     cb_valute->setPlaceholderText(QStringLiteral("Valute"));
@@ -160,7 +160,7 @@ void Tfr_nk_00::buildCurrencyControls(QWidget *panel)
 
     ed_valuta = new QLineEdit(m_currencyCode, panel);
     ed_valuta->setObjectName(QStringLiteral("ed_valuta"));
-    ed_valuta->setGeometry(614, 3, 56, 21);
+    ed_valuta->setGeometry(630, 3, 42, 21);
     QFont bold = ed_valuta->font();
     bold.setBold(true);
     ed_valuta->setFont(bold);
@@ -209,9 +209,7 @@ void Tfr_nk_00::buildCommandBar()
     auto *row = new QHBoxLayout(bg_komande);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    // The last command given stays drawn pressed.
-    auto *group = new QButtonGroup(bg_komande);
-    group->setExclusive(true);
+    auto *group = new CommandGroup(bg_komande);
 
     const struct {
         QPushButton *Tfr_nk_00::*member;
@@ -234,7 +232,6 @@ void Tfr_nk_00::buildCommandBar()
         button->setObjectName(QString::fromLatin1(command.name));
         button->setToolTip(hintLines(command.hint));
         button->setFixedSize(145, 64);
-        button->setCheckable(true);
         makeShapedButton(button, 12);
         group->addButton(button);
         row->addWidget(button);

@@ -2,10 +2,10 @@
 
 #include "bookgrid.h"
 #include "booklookup.h"
+#include "commandgroup.h"
 #include "looks.h"
 #include "textgridmodel.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -77,9 +77,8 @@ void Tfr_nk_grid::FormCreate()
     pn_top = new QFrame;
     pn_top->setObjectName(QStringLiteral("pn_top"));
     pn_top->setFixedHeight(31);
-    fcButtonGroup1 = new QButtonGroup(this);
+    fcButtonGroup1 = new CommandGroup(this);
     fcButtonGroup1->setObjectName(QStringLiteral("fcButtonGroup1"));
-    fcButtonGroup1->setExclusive(true);
     auto *buttons = new QHBoxLayout(pn_top);
     buttons->setContentsMargins(2, 1, 2, 1);
     buttons->setSpacing(2);
@@ -130,8 +129,8 @@ QToolButton *Tfr_nk_grid::addButton(const char *name, const QIcon &icon, const Q
     button->setIcon(icon);
     button->setIconSize(QSize(kIconSize, kIconSize));
     button->setToolTip(hint);
-    button->setCheckable(true);
     button->setAutoRaise(true);
+    setFocusMark(button);
     fcButtonGroup1->addButton(button);
     pn_top->layout()->addWidget(button);
     return button;

@@ -4,7 +4,7 @@
 
 struct ColumnMasks;
 class BookGrid;
-class QButtonGroup;
+class CommandGroup;
 class QFrame;
 class QToolButton;
 class TextGridModel;
@@ -33,7 +33,7 @@ public:
     void fitRowHeight(int row);
 
     QFrame *pn_top = nullptr;
-    QButtonGroup *fcButtonGroup1 = nullptr;
+    CommandGroup *fcButtonGroup1 = nullptr;
     QToolButton *bt_sljedeci = nullptr;
     QToolButton *bt_prethodni = nullptr;
     QToolButton *bt_kraj = nullptr;

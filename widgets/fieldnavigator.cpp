@@ -1,5 +1,6 @@
 #include "fieldnavigator.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -23,8 +24,15 @@ bool FieldNavigator::eventFilter(QObject *watched, QEvent *event)
     if (!widget || qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<QTextEdit *>(widget))
         return false;
     const int key = static_cast<QKeyEvent *>(event)->key();
-    const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
-    if (!forward && key != Qt::Key_Up)
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    if (button && enter) {
+        button->click();
+        return true;
+    }
+    const bool forward = enter || key == Qt::Key_Down || (button && key == Qt::Key_Right);
+    const bool back = key == Qt::Key_Up || (button && key == Qt::Key_Left);
+    if (!forward && !back)
         return false;
     // A Tab follows the tab order the window declares.
     QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,

@@ -146,6 +146,7 @@ private:
     {
         auto *editor = new CellDateEdit(parent);
         editor->setCalendarPopup(true);
+        setCalendarLook(editor->calendarWidget());
         editor->setDisplayFormat(cellDateFormat());
         editor->setFrame(false);
         return editor;

@@ -12,6 +12,8 @@ private Q_SLOTS:
     void textOutAndIn();
     void readingCells_data();
     void readingCells();
+    void readingTypedAmounts_data();
+    void readingTypedAmounts();
 };
 
 void TestAmountCells::textOutAndIn_data()
@@ -65,6 +67,40 @@ void TestAmountCells::readingCells()
     QFETCH(QString, code);
 
     const std::optional<AmountValue> read = readAmountCell(cell);
+    QCOMPARE(read.has_value(), readable);
+    if (readable) {
+        QCOMPARE(read->value, value);
+        QCOMPARE(read->code, code);
+    }
+}
+
+void TestAmountCells::readingTypedAmounts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("code");
+
+    QTest::newRow("bare number keeps the field's code") << "1500" << true << 1500.0 << "EUR";
+    QTest::newRow("decimal dot") << "1234.56" << true << 1234.56 << "EUR";
+    QTest::newRow("what the field shows") << "1.500,00 EUR" << true << 1500.0 << "EUR";
+    QTest::newRow("the field's code after a blank") << "1500 EUR" << true << 1500.0 << "EUR";
+    QTest::newRow("another code becomes the field's") << "20,5 usd" << true << 20.5 << "USD";
+    QTest::newRow("code right after the digits") << "-20GBP" << true << -20.0 << "GBP";
+    QTest::newRow("trailing blanks after the code") << "7 CHF  " << true << 7.0 << "CHF";
+    QTest::newRow("a word is no code") << "1500 eura" << false << 0.0 << "";
+    QTest::newRow("a code alone is no amount") << "EUR" << false << 0.0 << "";
+    QTest::newRow("letters") << "tisuću" << false << 0.0 << "";
+}
+
+void TestAmountCells::readingTypedAmounts()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, readable);
+    QFETCH(double, value);
+    QFETCH(QString, code);
+
+    const std::optional<AmountValue> read = readTypedAmount(typed, "EUR");
     QCOMPARE(read.has_value(), readable);
     if (readable) {
         QCOMPARE(read->value, value);

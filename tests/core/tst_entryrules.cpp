@@ -20,6 +20,8 @@ private Q_SLOTS:
     void compositeLines();
     void dates_data();
     void dates();
+    void typedDates_data();
+    void typedDates();
 };
 
 void TestEntryRules::runningNumbers_data()
@@ -155,6 +157,36 @@ void TestEntryRules::dates()
     QCOMPARE(readDateText(text), date);
     if (date.isValid())
         QCOMPARE(readDateText(dateText(date)), date);
+}
+
+void TestEntryRules::typedDates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QDate>("date");
+
+    QTest::newRow("as the field shows it") << "15.03.2026" << true << QDate(2026, 3, 15);
+    QTest::newRow("without zeros") << "15.3.2026" << true << QDate(2026, 3, 15);
+    QTest::newRow("eight digits") << "15032026" << true << QDate(2026, 3, 15);
+    QTest::newRow("blanks around") << " 1.2.2012. " << true << QDate(2012, 2, 1);
+    QTest::newRow("empty is the empty date") << "" << true << QDate();
+    QTest::newRow("blanks are the empty date") << "   " << true << QDate();
+    QTest::newRow("eight digits, no such day") << "31022026" << false << QDate();
+    QTest::newRow("seven digits") << "1532026" << false << QDate();
+    QTest::newRow("year first") << "2026-03-15" << false << QDate();
+    QTest::newRow("letters") << "jučer" << false << QDate();
+}
+
+void TestEntryRules::typedDates()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, readable);
+    QFETCH(QDate, date);
+
+    const std::optional<QDate> read = readTypedDate(typed);
+    QCOMPARE(read.has_value(), readable);
+    if (readable)
+        QCOMPARE(*read, date);
 }
 
 QTEST_APPLESS_MAIN(TestEntryRules)

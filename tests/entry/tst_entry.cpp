@@ -66,6 +66,7 @@ private Q_SLOTS:
     void savedBookReopensAndSavesTheSameBytes();
     void bookBeforeCompany();
     void savingWithoutCompanyWritesNothing();
+    void laterBookChoicesKeepTheUsersSize();
     void changedBookAsksBeforeAnotherChoice_data();
     void changedBookAsksBeforeAnotherChoice();
     void yearChangeReopensTheBook();
@@ -187,6 +188,16 @@ void TestEntry::savingWithoutCompanyWritesNothing()
     QVERIFY(QDir(m_entry->folders().dataFolder()).isEmpty());
 }
 
+void TestEntry::laterBookChoicesKeepTheUsersSize()
+{
+    chooseCompanyAndYear(0, 2012);
+    pick(m_entry->cb_nk, 0);
+    QCOMPARE(m_entry->height(), 560);
+    m_entry->resize(800, 700);
+    pick(m_entry->cb_nk, 2);
+    QCOMPARE(m_entry->size(), QSize(800, 700));
+}
+
 void TestEntry::changedBookAsksBeforeAnotherChoice_data()
 {
     QTest::addColumn<QString>("answer");
@@ -211,9 +222,18 @@ void TestEntry::changedBookAsksBeforeAnotherChoice()
     m_book->setCell(3, 1, "Novi partner");
     QVERIFY(m_entry->bookChanged());
 
+    // While the question is open the window still shows the open book.
+    int kindWhileAsking = -1;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (kindWhileAsking < 0 && qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            kindWhileAsking = m_entry->cb_nk->currentIndex();
+    });
+    watcher.start(0);
     MessageBoxAnswerer answerer({answer});
     pick(m_entry->cb_nk, 1);
     QCOMPARE(answerer.texts, QStringList{"Knjiga je promijenjena. Spremiti promjene?"});
+    QCOMPARE(kindWhileAsking, 0);
     QCOMPARE(m_entry->cb_nk->currentIndex(), shownKind);
     QCOMPARE(m_book->cell(3, 1), partner);
     QCOMPARE(QFile::exists(bookPath("100", 2012, 0)), saved);

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void unreadableCellsAreReportedOnce();
     void unreadableCellSurvivesPromijeni_data();
     void unreadableCellSurvivesPromijeni();
+    void unreadableRowIsReportedOncePerShowing();
     void changingABookWithoutEntries();
     void entryWithoutItsRunningNumberIsKept();
     void defaultsFollowTheOpenBook();
@@ -258,6 +259,26 @@ void TestFields::unreadableCellSurvivesPromijeni()
     QCOMPARE(m_book->cell(1, 1), dateCell);
     QCOMPARE(m_book->cell(5, 1), amountCell);
     QCOMPARE(m_book->cell(6, 1), "izmijenjeno");
+void TestFields::unreadableRowIsReportedOncePerShowing()
+{
+    openGoodsBook();
+    m_book->setCell(0, 1, "1");
+    m_book->setCell(1, 1, "15.13.2012");
+    m_book->insertRows(2, 1);
+    m_book->setCell(0, 2, "2");
+    m_book->setCell(1, 2, "01.02.2012");
+
+    MessageBoxAnswerer answerer;
+    m_entry->Grid_u_polja(1);
+    m_entry->Grid_u_polja(1); // another cell of the same row clicked
+    QCOMPARE(answerer.texts.size(), 1);
+    m_entry->Grid_u_polja(2);
+    m_entry->Grid_u_polja(1); // the row shown again
+    QCOMPARE(answerer.texts.size(), 2);
+    m_book->setCell(5, 1, "puno USD");
+    m_entry->Grid_u_polja(1); // a new fault in the row
+    QCOMPARE(answerer.texts.size(), 3);
+    QVERIFY(answerer.texts[2].contains("5. stupac: \"puno USD\""));
 }
 
 void TestFields::changingABookWithoutEntries()
