@@ -19,13 +19,12 @@ TextMeasure::TextMeasure() : m_device(1, 1, QImage::Format_Mono)
 
 const TextMeasure::Metrics &TextMeasure::metrics(const ReportFont &font)
 {
-    const QString key = QStringLiteral("%1|%2|%3").arg(font.family).arg(font.pointSize).arg(font.bold);
-    auto &entry = m_metrics[key];
-    if (!entry) {
-        const QFont qfont = reportQFont(font);
-        entry = std::make_shared<Metrics>(Metrics{qfont, QFontMetricsF(qfont, &m_device)});
-    }
-    return *entry;
+    for (const std::shared_ptr<Metrics> &known : m_metrics)
+        if (known->key.pointSize == font.pointSize && known->key.bold == font.bold && known->key.family == font.family)
+            return *known;
+    const QFont qfont = reportQFont(font);
+    m_metrics << std::make_shared<Metrics>(Metrics{font, qfont, QFontMetricsF(qfont, &m_device)});
+    return *m_metrics.constLast();
 }
 
 double TextMeasure::lineHeight(const ReportFont &font)

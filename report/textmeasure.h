@@ -3,7 +3,6 @@
 #include "report.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 #include <QStringList>
 
@@ -21,11 +20,13 @@ public:
 
 private:
     struct Metrics {
+        ReportFont key;
         QFont font;
         QFontMetricsF metrics;
     };
     const Metrics &metrics(const ReportFont &font);
 
     QImage m_device;
-    QHash<QString, std::shared_ptr<Metrics>> m_metrics;
+    // A layout uses a handful of fonts: a short list beats hashing a key.
+    QList<std::shared_ptr<Metrics>> m_metrics;
 };
