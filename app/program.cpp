@@ -48,6 +48,15 @@ void Program::connectWindows()
     entry.appendCompanyNames(companies.savedCompanyNames());
     QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);
     entry.setCompanyLookup([this](const QString &name) { return companies.Trazi(1, 0, name); });
+
+    entry.setReportTemplateLoader(
+        [this](const QString &path, QString &error) { return bookView.loadReportTemplate(path, error); });
+    QObject::connect(&entry, &Tfr_nk_00::printRequested, &bookView, [this](const PrintRequest &request) {
+        bookView.printReport(request, {.name = companies.currentRowText(1),
+                                       .address = companies.currentRowText(2),
+                                       .place = companies.currentRowText(3),
+                                       .bookLine = request.titleLine});
+    });
 }
 
 void Program::showEntryWindow()
@@ -71,6 +80,8 @@ void Program::restoreFromArchiveWindow()
 {
     if (archive.ModalFormKon() && entry.mayDropBook())
         archive.SigurKopZamijeni();
+}
+
 // The fields are where the user types: the entry window stays in front.
 void Program::showBookView()
 {

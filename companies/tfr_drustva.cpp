@@ -219,6 +219,12 @@ int Tfr_drustva::currentRow() const
     return std::max(sg_drustva->currentIndex().row(), 1);
 }
 
+QString Tfr_drustva::currentRowText(int column) const
+{
+    const int row = currentRow();
+    return row < m_model.rowCount() && column < m_model.columnCount() ? m_model.cell(column, row) : QString();
+}
+
 QStringList Tfr_drustva::dataFileNames() const
 {
     return QDir(m_folders.dataFolder()).entryList(QDir::Files);

@@ -27,6 +27,10 @@ public:
     // the company combo's items, so that item n is data row n + 1.
     QStringList savedCompanyNames() const { return m_savedNames; }
 
+    // A cell of the current row: the company printing names (1 name,
+    // 2 address, 3 place).
+    QString currentRowText(int column) const;
+
     // Every way of closing (close box, Esc, reject) ends here.
     void done(int result) override;
 

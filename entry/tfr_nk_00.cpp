@@ -67,6 +67,7 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     connect(bt_karbunica, &QPushButton::clicked, this, &Tfr_nk_00::clientImportRequested);
     for (DropDownCombo *combo : {cb_drustva, cb_nk, cb_valute})
         connect(combo, &DropDownCombo::dropDown, combo, [combo] { SetComboDropDownWidth(combo, -1); });
+    connectPrintControls();
 }
 
 void Tfr_nk_00::FormCreate()
@@ -78,6 +79,7 @@ void Tfr_nk_00::FormCreate()
     if (m_folders.appData().isEmpty())
         showMessage(this, QStringLiteral("Greška - Application Data - 01"));
     cb_nk->addItems(bookDisplayNames());
+    cb_ispis_od->setCurrentIndex(0);
     m_lists = new RememberedLists(*this, m_folders);
     connect(m_lists, &RememberedLists::failed, this, [this](const QString &error) { showError(this, error); });
     m_lists->UcitajListe();
@@ -223,6 +225,8 @@ void Tfr_nk_00::cb_nkChange()
         m_choice.kind = -1; // the grid holds the template, never to be saved over the refused file
         return;
     }
+    if (!PredlozakIspisa(TemplateCaller::BookChoice))
+        return;
     HintPolja();
     for (QLabel *panel : m_statusPanels)
         panel->clear();

@@ -4,6 +4,7 @@
 #include "fieldmapping.h"
 #include "openbook.h"
 #include "paths.h"
+#include "printing.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class QSpinBox;
 class QStatusBar;
 class QVBoxLayout;
 class RememberedLists;
+class RunningNumberEdit;
 struct ColumnMasks;
 class TextGridModel;
 
@@ -72,6 +74,23 @@ public:
 
     QString currencyCode() const { return m_currencyCode; }
 
+    // Loads a report template into the book view's report; false with the
+    // error when the load fails.
+    void setReportTemplateLoader(std::function<bool(const QString &path, QString &error)> loader)
+    {
+        m_reportTemplateLoader = std::move(loader);
+    }
+    // Why the open book cannot be printed (no company, no book chosen);
+    // empty when it can.
+    QString missingPrintChoice() const;
+    bool PredlozakIspisa(TemplateCaller caller);
+    void cb_ispisChange();
+    void ce_ispis_odEnter();
+    void ce_ispis_odExit();
+    void ce_ispis_doEnter();
+    void ce_ispis_doExit();
+    void bt_ispisClick();
+
     DropDownCombo *cb_drustva = nullptr;
     DropDownCombo *cb_nk = nullptr;
     QSpinBox *se_godina = nullptr;
@@ -88,6 +107,13 @@ public:
     QPushButton *bt_ispis = nullptr;
     DropDownCombo *cb_valute = nullptr;
     QLineEdit *ed_valuta = nullptr;
+    QLabel *Label57 = nullptr;
+    DropDownCombo *cb_ispis = nullptr;
+    DropDownCombo *cb_ispis_od = nullptr;
+    QLabel *Label60 = nullptr;
+    RunningNumberEdit *ce_ispis_od = nullptr;
+    QLabel *Label61 = nullptr;
+    RunningNumberEdit *ce_ispis_do = nullptr;
 
 Q_SIGNALS:
     // The book grid holds the chosen kind's template: show the book view.
@@ -100,6 +126,7 @@ Q_SIGNALS:
     void companyRegisterRequested();
     void archiveRequested();
     void clientImportRequested();
+    void printRequested(const PrintRequest &request);
 
 private:
     void buildControls();
@@ -108,6 +135,11 @@ private:
     void buildCommandBar();
     void buildCurrencyControls(QWidget *panel);
     void buildFieldPanels();
+    void buildPrintControls(QWidget *panel);
+    void connectPrintControls();
+    std::optional<PrintRequest> printRange();
+    int findRunningNumber(double value);
+    std::optional<RunningNumberSpan> runningNumbers();
     void HintPolja();
     void HintStrelica();
     int currentBookRow() const;
@@ -130,6 +162,7 @@ private:
     ColumnMasks *m_masks;
     AppFolders m_folders;
     std::function<QString(const QString &)> m_companyLookup;
+    std::function<bool(const QString &, QString &)> m_reportTemplateLoader;
     FieldNavigator *m_navigator = nullptr;
     RememberedLists *m_lists = nullptr;
     QVBoxLayout *m_panelArea = nullptr;

@@ -8,6 +8,7 @@
 #include "fieldpanels.h"
 #include "looks.h"
 #include "panelbuilder.h"
+#include "runningnumberedit.h"
 #include "sortedlists.h"
 
 #include <QHBoxLayout>
@@ -91,6 +92,7 @@ void Tfr_nk_00::buildControls()
 
     buildStatusBar();
     column->addWidget(sb_nk);
+    buildPrintControls(pn_drustva);
 
     m_panelArea = new QVBoxLayout;
     m_panelArea->setContentsMargins(0, 0, 0, 0);
@@ -239,4 +241,60 @@ void Tfr_nk_00::buildCommandBar()
     }
     bg_komande->adjustSize();
     bg_komande->hide();
+}
+
+// The orientation stands on the upper row; the range and its running
+// numbers, for want of room there, at the right of the status bar.
+void Tfr_nk_00::buildPrintControls(QWidget *panel)
+{
+    Label57 = addLabel(panel, QStringLiteral("Label57"), QStringLiteral("Ispis"), 236, 7);
+    Label57->setToolTip(hintLines({QStringLiteral("Odabrati opciju ispisa "), QStringLiteral("=========="),
+                                   QStringLiteral("Opcija ispisa se odabire prije odabira nadzorne knjige")}));
+    cb_ispis = addCombo(panel, QStringLiteral("cb_ispis"), {262, 3, 120, 21}, 2,
+                        hintLines({QStringLiteral("okomiti ispis - okomito usmjerenje ispisa (portrait)"),
+                                   QStringLiteral("vodoravni ispis - vodoravno usmjerenje ispisa (landscape)")}));
+    cb_ispis->addItems({QStringLiteral("okomiti ispis"), QStringLiteral("vodoravni ispis")});
+
+    auto *range = new QWidget;
+    range->setObjectName(QStringLiteral("pn_ispis_od_do"));
+    auto *row = new QHBoxLayout(range);
+    row->setContentsMargins(0, 0, 4, 0);
+    row->setSpacing(4);
+    cb_ispis_od = addCombo(range, QStringLiteral("cb_ispis_od"), {}, 3,
+                           hintLines({QStringLiteral("Ispis odabranog zapisa - ispis samo jednog zapisa nadzorne knjige "
+                                                     "(odabrani red tablice)"),
+                                      QString(20, QLatin1Char('=')),
+                                      QStringLiteral("Ispis od-do - od jednog rednog broja do drugog rednog broja")}));
+    cb_ispis_od->addItems({QStringLiteral("ispis cijele knjige"), QStringLiteral("ispis odabranog zapisa"),
+                           QStringLiteral("ispis od-do")});
+    cb_ispis_od->setFixedWidth(150);
+    row->addWidget(cb_ispis_od);
+    const struct {
+        QLabel *Tfr_nk_00::*label;
+        RunningNumberEdit *Tfr_nk_00::*edit;
+        const char *labelName;
+        const char *caption;
+        const char *editName;
+        const char *hint;
+    } numbers[] = {
+        {.label = &Tfr_nk_00::Label60, .edit = &Tfr_nk_00::ce_ispis_od, .labelName = "Label60", .caption = "od",
+         .editName = "ce_ispis_od", .hint = "od - redni broj iz prve kolone nadzorne knjige"},
+        {.label = &Tfr_nk_00::Label61, .edit = &Tfr_nk_00::ce_ispis_do, .labelName = "Label61", .caption = "do",
+         .editName = "ce_ispis_do", .hint = "do - redni broj iz prve kolone nadzorne knjige"},
+    };
+    for (const auto &number : numbers) {
+        QLabel *label = addLabel(range, QString::fromLatin1(number.labelName), QString::fromLatin1(number.caption), 0, 0);
+        auto *edit = new RunningNumberEdit(range);
+        edit->setObjectName(QString::fromLatin1(number.editName));
+        edit->setToolTip(QString::fromUtf8(number.hint));
+        edit->setFixedWidth(56);
+        row->addWidget(label);
+        row->addWidget(edit);
+        this->*number.label = label;
+        this->*number.edit = edit;
+    }
+    sb_nk->addPermanentWidget(range);
+    for (QWidget *control : {static_cast<QWidget *>(cb_ispis), static_cast<QWidget *>(cb_ispis_od),
+                             static_cast<QWidget *>(ce_ispis_od), static_cast<QWidget *>(ce_ispis_do)})
+        m_navigator->watch(control);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "bookreport.h"
+
 #include <QWidget>
 
 struct ColumnMasks;
 class BookGrid;
 class CommandGroup;
+struct PrintRequest;
 class QFrame;
 class QToolButton;
 class TextGridModel;
@@ -32,6 +35,13 @@ public:
     void fitRowHeights();
     void fitRowHeight(int row);
 
+    // Loads the report template and prepares it for the open book; the
+    // report keeps its layout when the load fails.
+    bool loadReportTemplate(const QString &path, QString &error);
+    // Fills the title block, lays out the requested entries and shows them
+    // in the print preview.
+    void printReport(const PrintRequest &request, const TitleBlock &title);
+
     QFrame *pn_top = nullptr;
     CommandGroup *fcButtonGroup1 = nullptr;
     QToolButton *bt_sljedeci = nullptr;
@@ -41,6 +51,7 @@ public:
     QToolButton *bt_brisi = nullptr;
     QWidget *pn_sg = nullptr;
     BookGrid *sg_nk = nullptr;
+    Report rp_nk;
 
 Q_SIGNALS:
     // Fill the entry fields from this row of the book.
