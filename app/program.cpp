@@ -15,7 +15,7 @@ Program::Program()
       companies(entry.folders()),
       progress(),
       archive(entry.folders()),
-      clientImport()
+      clientImport(&book, entry.folders())
 {
     start.setFolderSource(&entry.folders());
     connectWindows();
@@ -41,7 +41,11 @@ void Program::connectWindows()
     QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
     QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, &QDialog::exec);
-    QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, &QDialog::exec);
+    QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, [this](int bookKind) {
+        if (clientImport.otvoriExcel(bookKind))
+            clientImport.exec();
+    });
+    QObject::connect(&clientImport, &Tfr_karbunica::rowsImported, &bookView, &Tfr_nk_grid::fitRowHeights);
 
     entry.appendCompanyNames(companies.savedCompanyNames());
     QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);
