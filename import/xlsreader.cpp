@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -62,19 +63,16 @@ void putCell(SheetTable &table, int column, int row, const FreeXL_CellValue &val
     }
 }
 
-QString openFailure(int code)
+QString openFailure(int code, const QString &path)
 {
-    switch (code) {
-    case FREEXL_FILE_NOT_FOUND:
+    const QFileInfo file(path);
+    if (!file.exists())
         return QStringLiteral("datoteka se ne može otvoriti");
-    case FREEXL_INSUFFICIENT_MEMORY:
-        return QStringLiteral("nema dovoljno memorije");
-    case FREEXL_CFBF_READ_ERROR:
-    case FREEXL_CFBF_SEEK_ERROR:
+    if (!file.isFile() || !file.isReadable())
         return QStringLiteral("datoteka se ne može pročitati");
-    default:
-        return QStringLiteral("nije ispravna Excel tablica (.xls)");
-    }
+    if (code == FREEXL_INSUFFICIENT_MEMORY)
+        return QStringLiteral("nema dovoljno memorije");
+    return QStringLiteral("nije ispravna Excel tablica (.xls)");
 }
 
 // FreeXL leaves formula cells empty; the results stored in the file fill them.
@@ -108,7 +106,7 @@ bool readXlsSheet(const QString &path, int sheet, SheetTable &table, QString &er
     FreeXl xls;
     const int opened = xls.open(path);
     if (opened != FREEXL_OK) {
-        error = workbookError(path, openFailure(opened));
+        error = workbookError(path, openFailure(opened, path));
         return false;
     }
     unsigned int info = 0;

@@ -23,11 +23,10 @@ struct ArchiveDeleter {
     void operator()(archive *a) const { archive_read_free(a); }
 };
 
+// The workbook's XML parts; pictures and other media are never needed.
 bool isWantedPart(const QString &name)
 {
-    return name == QLatin1String("xl/workbook.xml") || name == QLatin1String("xl/_rels/workbook.xml.rels")
-           || name == QLatin1String("xl/sharedStrings.xml") || name == QLatin1String("xl/styles.xml")
-           || name.startsWith(QLatin1String("xl/worksheets/"));
+    return name.startsWith(QLatin1String("xl/")) && (name.endsWith(QLatin1String(".xml")) || name.endsWith(QLatin1String(".rels")));
 }
 
 // The XML parts of the package that a sheet needs, by name.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -40,3 +41,4 @@ QByteArray xlsxBytes(const BookSheet &sheet);
 QByteArray zipBytes(const QList<std::pair<QString, QByteArray>> &parts);
 
 bool writeFile(const QString &path, const QByteArray &bytes);
+Q_DECLARE_METATYPE(BookCell)
