@@ -266,7 +266,7 @@ bool appendImportedRows(TextGridModel &book, QList<QStringList> rows, QString &e
 {
     if (rows.isEmpty())
         return true;
-    const bool intoEmptyEntry = book.rowCount() == 2 && book.cell(0, 1).isEmpty();
+    const bool intoEmptyEntry = book.rowCount() == 2 && hasNoEntries(book.grid());
     const std::optional<int> largest = intoEmptyEntry ? 0 : largestRunningNumber(book.grid(), error);
     if (!largest)
         return false;
