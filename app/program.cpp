@@ -18,7 +18,7 @@ Program::Program()
       companies(entry.folders()),
       progress(),
       archive(entry.folders(), &progress),
-      clientImport()
+      clientImport(&book, entry.folders())
 {
     start.setFolderSource(&entry.folders());
     connectWindows();
@@ -43,7 +43,11 @@ void Program::connectWindows()
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
     QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, [this] { restoreFromArchiveWindow(); });
     QObject::connect(&archive, &Tfr_konfiguracija::dataFolderRestored, &entry, &Tfr_nk_00::rereadRestoredFiles);
-    QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, &QDialog::exec);
+    QObject::connect(&entry, &Tfr_nk_00::clientImportRequested, &clientImport, [this](int bookKind) {
+        if (clientImport.otvoriExcel(bookKind))
+            clientImport.exec();
+    });
+    QObject::connect(&clientImport, &Tfr_karbunica::rowsImported, &bookView, &Tfr_nk_grid::fitRowHeights);
 
     entry.appendCompanyNames(companies.savedCompanyNames());
     QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);

@@ -18,7 +18,14 @@ std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error)
 {
     if (hasNoEntries(book))
         return NewEntry{.row = 1, .number = 1, .appendRow = book.rowCount() < 2};
+    const std::optional<int> largest = largestRunningNumber(book, error);
+    if (!largest)
+        return std::nullopt;
+    return NewEntry{.row = book.rowCount(), .number = *largest + 1, .appendRow = true};
+}
 
+std::optional<int> largestRunningNumber(const TextGrid &book, QString &error)
+{
     long long largest = 0;
     for (int row = 1; row < book.rowCount(); ++row) {
         const QString &text = book.cell(0, row);
@@ -36,5 +43,5 @@ std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error)
         error = QStringLiteral("Redni broj je prevelik: %1").arg(largest);
         return std::nullopt;
     }
-    return NewEntry{.row = book.rowCount(), .number = static_cast<int>(largest) + 1, .appendRow = true};
+    return static_cast<int>(largest);
 }

@@ -22,3 +22,7 @@ bool hasNoEntries(const TextGrid &book);
 
 // Empty when a running number cannot be read; then error names the row.
 std::optional<NewEntry> nextEntry(const TextGrid &book, QString &error);
+
+// The largest running number of the book's entries, 0 without any; empty as
+// nextEntry.
+std::optional<int> largestRunningNumber(const TextGrid &book, QString &error);

@@ -19,6 +19,17 @@ void TextGridModel::setCell(int column, int row, const QString &text)
         Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
 }
 
+void TextGridModel::setRows(int firstRow, const QList<QStringList> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    for (int r = 0; r < rows.size(); ++r)
+        for (int column = 0; column < m_grid.columnCount(); ++column)
+            m_grid.setCell(column, firstRow + r, column < rows[r].size() ? reduceToCp1250(rows[r][column]) : QString());
+    const int lastRow = firstRow + static_cast<int>(rows.size()) - 1;
+    Q_EMIT dataChanged(index(firstRow, 0), index(lastRow, m_grid.columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
 void TextGridModel::setColumnWidth(int column, int width)
 {
     if (m_grid.columnWidth(column) == width)

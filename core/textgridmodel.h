@@ -28,6 +28,9 @@ public:
 
     const QString &cell(int column, int row) const { return m_grid.cell(column, row); }
     void setCell(int column, int row, const QString &text);
+    // Writes entry rows of texts from firstRow (1 or below) down, cut to the
+    // grid's width, as one change.
+    void setRows(int firstRow, const QList<QStringList> &rows);
 
     void setColumnWidth(int column, int width);
     void setRowCount(int rows);

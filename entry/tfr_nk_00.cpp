@@ -64,7 +64,7 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
         });
     connect(btDrustva, &QPushButton::clicked, this, &Tfr_nk_00::companyRegisterRequested);
     connect(bt_arhiva, &QPushButton::clicked, this, &Tfr_nk_00::archiveRequested);
-    connect(bt_karbunica, &QPushButton::clicked, this, &Tfr_nk_00::clientImportRequested);
+    connect(bt_karbunica, &QPushButton::clicked, this, &Tfr_nk_00::bt_karbunicaClick);
     for (DropDownCombo *combo : {cb_drustva, cb_nk, cb_valute})
         connect(combo, &DropDownCombo::dropDown, combo, [combo] { SetComboDropDownWidth(combo, -1); });
     connectPrintControls();
@@ -398,6 +398,11 @@ void Tfr_nk_00::bt_promijeniClick()
     const int row = currentBookRow();
     fieldMapping().Polja_u_grid(*m_book, row, row == m_shownRow ? m_unshownCells : QList<UnshownCell>{});
     Q_EMIT bookRowsWritten();
+}
+
+void Tfr_nk_00::bt_karbunicaClick()
+{
+    Q_EMIT clientImportRequested(m_choice.kind);
 }
 
 void Tfr_nk_00::BUbaci_u_memo(QToolButton *button)

@@ -60,6 +60,7 @@ public:
     void bt_isprazniClick();
     void bt_dodajClick();
     void bt_promijeniClick();
+    void bt_karbunicaClick();
     void BUbaci_u_memo(QToolButton *button);
     void BDisplayFormat(QToolButton *button);
     void cb_valuteChange();
@@ -125,7 +126,8 @@ Q_SIGNALS:
     void bookRowsWritten();
     void companyRegisterRequested();
     void archiveRequested();
-    void clientImportRequested();
+    // The client import is to load the tables of the book kind and open.
+    void clientImportRequested(int bookKind);
     void printRequested(const PrintRequest &request);
 
 private:

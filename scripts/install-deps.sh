@@ -2,7 +2,7 @@
 # Installs the Debian packages the program needs to build, run and be tested.
 set -euo pipefail
 
-packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev
+packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev libgsf-1-dev
           xvfb xauth fonts-liberation poppler-utils)
 
 missing=()
