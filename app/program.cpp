@@ -46,6 +46,7 @@ void Program::connectWindows()
     entry.appendCompanyNames(companies.savedCompanyNames());
     QObject::connect(&companies, &Tfr_drustva::companyNamesSaved, &entry, &Tfr_nk_00::replaceCompanyNames);
     entry.setCompanyLookup([this](const QString &name) { return companies.Trazi(1, 0, name); });
+    entry.setCompanyLinesLookup([this](const QString &number) { return companies.companyOf(number); });
 }
 
 void Program::showEntryWindow()

@@ -228,6 +228,7 @@ void Tfr_nk_00::buildCommandBar()
          {QStringLiteral("Ubacuje podatke iz forme za unos u odabrani red nadzorne knjige")}},
         {&Tfr_nk_00::bt_spremi, "bt_spremi", "Spremi", {QStringLiteral("Sprema nadzornu knjigu")}},
         {&Tfr_nk_00::bt_ispis, "bt_ispis", "Ispis", {QStringLiteral("Ispiši nadzornu knjigu")}},
+        {&Tfr_nk_00::bt_izvoz, "bt_izvoz", "Izvoz", {QStringLiteral("Izvoz nadzorne knjige u tablicu (.xlsx)")}},
     };
     for (const auto &command : buttons) {
         auto *button = new QPushButton(QString::fromUtf8(command.caption));

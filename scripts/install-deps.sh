@@ -2,7 +2,7 @@
 # Installs the Debian packages the program needs to build, run and be tested.
 set -euo pipefail
 
-packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev
+packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev libxlsxwriter-dev
           xvfb xauth fonts-liberation)
 
 missing=()
