@@ -138,6 +138,9 @@ void TestExport::izvozStandsBesideIspis()
     QVERIFY(m_entry->bt_izvoz->isVisible());
     QCOMPARE(m_entry->bt_izvoz->y(), m_entry->bt_ispis->y());
     QCOMPARE(m_entry->bt_izvoz->x(), m_entry->bt_ispis->x() + m_entry->bt_ispis->width());
+    // The whole command bar fits the window as created.
+    QVERIFY(m_entry->bt_izvoz->mapTo(m_entry, QPoint(m_entry->bt_izvoz->width(), 0)).x() <= m_entry->width());
+    QCOMPARE(m_entry->width(), 754);
 }
 
 void TestExport::unsavedRowsGoOutAndTheBookFileStays()
