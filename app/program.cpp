@@ -61,6 +61,7 @@ void Program::connectWindows()
                                        .place = companies.currentRowText(3),
                                        .bookLine = request.titleLine});
     });
+    entry.setCompanyLinesLookup([this](const QString &number) { return companies.companyOf(number); });
 }
 
 void Program::showEntryWindow()

@@ -15,6 +15,13 @@ inline double timeMs(const std::function<void()> &step)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+inline double median(std::vector<double> times)
+{
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::nth_element(times.begin(), middle, times.end());
+    return *middle;
+}
+
 // The median of seven runs after one warm-up run. Each run returns its own
 // time, so that it can prepare untimed before the measured step.
 inline double medianMs(const std::function<double()> &run)
@@ -24,8 +31,7 @@ inline double medianMs(const std::function<double()> &run)
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i)
         times.push_back(run());
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
+    return median(std::move(times));
 }
 
 inline void printFigure(const char *name, double value, const char *unit, int decimals = 0)

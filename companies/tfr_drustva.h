@@ -1,5 +1,6 @@
 #pragma once
 
+#include "companynumbers.h"
 #include "paths.h"
 #include "registermodel.h"
 
@@ -22,6 +23,10 @@ public:
     // printing reads) and the search column the current column. Empty when
     // no row matches; the current row then stays.
     QString Trazi(int searchColumn, int resultColumn, const QString &text);
+
+    // The name, address and place of the company with the number, from the
+    // register; its current row stays where it is.
+    CompanyLines companyOf(const QString &number) const { return companyLines(m_model.grid(), number); }
 
     // The names of the companies, top to bottom, as last loaded or saved:
     // the company combo's items, so that item n is data row n + 1.

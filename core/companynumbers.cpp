@@ -1,5 +1,6 @@
 #include "companynumbers.h"
 
+#include "booklookup.h"
 #include "textgrid.h"
 
 #include <QRegularExpression>
@@ -42,6 +43,15 @@ int largestBookFileNumber(const QStringList &dataFileNames)
 }
 
 } // namespace
+
+CompanyLines companyLines(const TextGrid &companies, const QString &number)
+{
+    const int row = findRowEqualTo(companies, kNumberColumn, number);
+    if (row == 0 || companies.columnCount() <= kNameColumn + 2)
+        return {};
+    return {companies.cell(kNameColumn, row), companies.cell(kNameColumn + 1, row),
+            companies.cell(kNameColumn + 2, row)};
+}
 
 bool onlyCompanyIsUnnamed(const TextGrid &companies)
 {

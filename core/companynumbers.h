@@ -6,7 +6,17 @@
 class TextGrid;
 
 // The company register: row 0 the titles, each further row one company,
-// column 0 its number, column 1 its name.
+// column 0 its number, column 1 its name, 2 its address, 3 its place.
+
+struct CompanyLines {
+    QString name;
+    QString address;
+    QString place;
+};
+
+// The name, address and place of the company with the number; empty texts
+// when no row has it.
+CompanyLines companyLines(const TextGrid &companies, const QString &number);
 
 // "Dodaj" names the register's only company instead of adding one while that
 // company has no name yet.

@@ -1,5 +1,6 @@
 #include "tfr_nk_00.h"
 
+#include "bookexport.h"
 #include "catalogue.h"
 #include "cellfile.h"
 #include "codepage.h"
@@ -16,10 +17,13 @@
 #include "messages.h"
 #include "panelbuilder.h"
 #include "rememberedlists.h"
+#include "savedialog.h"
 #include "textgridmodel.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +32,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTime>
 
 Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
@@ -49,6 +54,7 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     connect(bt_isprazni, &QPushButton::clicked, this, &Tfr_nk_00::bt_isprazniClick);
     connect(bt_dodaj, &QPushButton::clicked, this, &Tfr_nk_00::bt_dodajClick);
     connect(bt_promijeni, &QPushButton::clicked, this, &Tfr_nk_00::bt_promijeniClick);
+    connect(bt_izvoz, &QPushButton::clicked, this, &Tfr_nk_00::bt_izvozClick);
     connect(cb_valute, &QComboBox::activated, this, &Tfr_nk_00::cb_valuteChange);
     connect(ed_valuta, &QLineEdit::textChanged, this, &Tfr_nk_00::ed_valutaChange);
     connect(ed_valuta, &QLineEdit::editingFinished, this, &Tfr_nk_00::ed_valutaExit);
@@ -312,6 +318,32 @@ bool Tfr_nk_00::bt_spremiClick()
     m_statusPanels[1]->setText(QStringLiteral("Spremljeno u ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
                                + QStringLiteral(" sati"));
     return true;
+}
+
+// The book as it stands in the grid, unsaved rows included; the book file is
+// not touched.
+void Tfr_nk_00::bt_izvozClick()
+{
+    if (const QString missing = missingPrintChoice(); !missing.isEmpty()) {
+        showMessage(this, missing);
+        return;
+    }
+    const BookKind &kind = *bookKind(m_choice.kind);
+    const QString bookFile = bookFileName(m_choice.company, m_choice.year, kind);
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+                              + QFileInfo(bookFile).completeBaseName() + QStringLiteral(".xlsx");
+    const QString path = askSavePath(this, QStringLiteral("Izvoz nadzorne knjige"),
+                                     QStringLiteral("Excel tablica (*.xlsx)"), QStringLiteral("xlsx"), suggested);
+    if (path.isEmpty())
+        return;
+    const ExportHeading heading{m_companyLinesLookup ? m_companyLinesLookup(m_choice.company) : CompanyLines{},
+                                bookTitleLine(QString::fromUtf8(kind.displayName), QString::number(m_choice.year))};
+    QString error;
+    if (!exportBook(m_book->grid(), kind, heading, path, error)) {
+        showError(this, error);
+        return;
+    }
+    showMessage(this, QStringLiteral("Nadzorna knjiga je izvezena u ") + QDir::toNativeSeparators(path));
 }
 
 FieldMapping Tfr_nk_00::fieldMapping() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "amountcells.h"
+#include "companynumbers.h"
 #include "fieldmapping.h"
 #include "openbook.h"
 #include "paths.h"
@@ -39,6 +40,11 @@ public:
 
     // The company register turns a company name into its number.
     void setCompanyLookup(std::function<QString(const QString &)> lookup) { m_companyLookup = std::move(lookup); }
+    // The register's name, address and place of a company, by its number.
+    void setCompanyLinesLookup(std::function<CompanyLines(const QString &)> lookup)
+    {
+        m_companyLinesLookup = std::move(lookup);
+    }
     void appendCompanyNames(const QStringList &names);
     // The names and, item for item, the company numbers of the register as saved.
     void replaceCompanyNames(const QStringList &names, const QStringList &numbers);
@@ -61,6 +67,7 @@ public:
     void bt_dodajClick();
     void bt_promijeniClick();
     void bt_karbunicaClick();
+    void bt_izvozClick();
     void BUbaci_u_memo(QToolButton *button);
     void BDisplayFormat(QToolButton *button);
     void cb_valuteChange();
@@ -106,6 +113,7 @@ public:
     QPushButton *bt_promijeni = nullptr;
     QPushButton *bt_spremi = nullptr;
     QPushButton *bt_ispis = nullptr;
+    QPushButton *bt_izvoz = nullptr;
     DropDownCombo *cb_valute = nullptr;
     QLineEdit *ed_valuta = nullptr;
     QLabel *Label57 = nullptr;
@@ -165,6 +173,7 @@ private:
     AppFolders m_folders;
     std::function<QString(const QString &)> m_companyLookup;
     std::function<bool(const QString &, QString &)> m_reportTemplateLoader;
+    std::function<CompanyLines(const QString &)> m_companyLinesLookup;
     FieldNavigator *m_navigator = nullptr;
     RememberedLists *m_lists = nullptr;
     QVBoxLayout *m_panelArea = nullptr;

@@ -206,8 +206,12 @@ void Tfr_nk_00::buildCommandBar()
     pn_gumbi = new QWidget;
     pn_gumbi->setObjectName(QStringLiteral("pn_gumbi"));
     pn_gumbi->setFixedHeight(64);
+    auto *bar = new QHBoxLayout(pn_gumbi);
+    bar->setContentsMargins(0, 0, 0, 0);
     bg_komande = new QWidget(pn_gumbi);
     bg_komande->setObjectName(QStringLiteral("bg_komande"));
+    bar->addWidget(bg_komande, 1);
+    bar->addStretch(0);
     auto *row = new QHBoxLayout(bg_komande);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -228,18 +232,22 @@ void Tfr_nk_00::buildCommandBar()
          {QStringLiteral("Ubacuje podatke iz forme za unos u odabrani red nadzorne knjige")}},
         {&Tfr_nk_00::bt_spremi, "bt_spremi", "Spremi", {QStringLiteral("Sprema nadzornu knjigu")}},
         {&Tfr_nk_00::bt_ispis, "bt_ispis", "Ispis", {QStringLiteral("Ispiši nadzornu knjigu")}},
+        {&Tfr_nk_00::bt_izvoz, "bt_izvoz", "Izvoz", {QStringLiteral("Izvoz nadzorne knjige u tablicu (.xlsx)")}},
     };
     for (const auto &command : buttons) {
         auto *button = new QPushButton(QString::fromUtf8(command.caption));
         button->setObjectName(QString::fromLatin1(command.name));
         button->setToolTip(hintLines(command.hint));
-        button->setFixedSize(145, 64);
         makeShapedButton(button, 12);
+        // Six commands fit the window as created: narrower than 145 only
+        // as far as their captions allow.
+        button->setFixedHeight(64);
+        button->setMinimumWidth(button->sizeHint().width());
+        button->setMaximumWidth(145);
         group->addButton(button);
-        row->addWidget(button);
+        row->addWidget(button, 1);
         this->*command.member = button;
     }
-    bg_komande->adjustSize();
     bg_komande->hide();
 }
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev libgsf-1-dev
-          xvfb xauth fonts-liberation poppler-utils)
+          libxlsxwriter-dev xvfb xauth fonts-liberation poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do
