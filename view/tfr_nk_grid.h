@@ -4,8 +4,10 @@
 
 struct ColumnMasks;
 class BookGrid;
+class BookHistory;
 class QButtonGroup;
 class QFrame;
+class QKeyEvent;
 class QToolButton;
 class TextGridModel;
 
@@ -16,8 +18,9 @@ class Tfr_nk_grid : public QWidget {
     Q_OBJECT
 
 public:
-    // The book and the current masks belong to the program and outlive the window.
-    Tfr_nk_grid(TextGridModel *book, const ColumnMasks *masks, QWidget *parent = nullptr);
+    // The book, its history and the current masks belong to the program and
+    // outlive the window. Every change made here is a step of the history.
+    Tfr_nk_grid(TextGridModel *book, BookHistory *history, const ColumnMasks *masks, QWidget *parent = nullptr);
 
     // The first entry whose cell in the column contains the text (case
     // distinguished), made the current row; 0 when none. The column becomes
@@ -31,6 +34,9 @@ public:
     // After a book is loaded, and after an entry is written.
     void fitRowHeights();
     void fitRowHeight(int row);
+
+    // Makes the entry the current one, as selecting it in the grid does.
+    void selectEntry(int row);
 
     QFrame *pn_top = nullptr;
     QButtonGroup *fcButtonGroup1 = nullptr;
@@ -57,7 +63,7 @@ private:
 
     void sg_nkSelectCell(int row);
     // True when the key was handled here and must not reach the grid.
-    bool sg_nkKeyDown(int key);
+    bool sg_nkKeyDown(const QKeyEvent *event);
     void bt_sljedeciClick();
     void bt_prethodniClick();
     void bt_krajClick();
@@ -71,6 +77,7 @@ private:
     void startAtFirstEntry();
 
     TextGridModel *m_book;
+    BookHistory *m_history;
     const ColumnMasks *m_masks;
     // Set while the program moves the current cell without selecting a row.
     bool m_movingQuietly = false;
