@@ -260,7 +260,8 @@ void Tfr_nk_grid::selectEntry(int row)
     row = std::clamp(row, 1, lastEntryRow());
     {
         const QScopedValueRollback quiet(m_movingQuietly, true);
-        sg_nk->setCurrentIndex(m_book->index(row, std::max(sg_nk->currentIndex().column(), 0)));
+        sg_nk->selectionModel()->setCurrentIndex(m_book->index(row, std::max(sg_nk->currentIndex().column(), 0)),
+                                                 QItemSelectionModel::ClearAndSelect);
     }
     sg_nkSelectCell(row);
 }
