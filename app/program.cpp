@@ -13,8 +13,8 @@
 #include <QUrl>
 
 Program::Program()
-    : entry(&book, &masks),
-      bookView(&book, &masks),
+    : entry(&book, &history, &masks),
+      bookView(&book, &history, &masks),
       companies(entry.folders()),
       progress(),
       archive(entry.folders(), &progress),
@@ -39,6 +39,7 @@ void Program::connectWindows()
     QObject::connect(&entry, &Tfr_nk_00::bookRowsWritten, &bookView, &Tfr_nk_grid::fitRowHeights);
     QObject::connect(&bookView, &Tfr_nk_grid::rowToFields, &entry, &Tfr_nk_00::Grid_u_polja);
     QObject::connect(&bookView, &Tfr_nk_grid::runningNumberSelected, &entry, &Tfr_nk_00::setRunningNumberStatus);
+    QObject::connect(&history, &BookHistory::replayed, &bookView, &Tfr_nk_grid::selectEntry);
     QObject::connect(&entry, &Tfr_nk_00::bookViewCaptionChanged, &bookView, &QWidget::setWindowTitle);
     QObject::connect(&entry, &Tfr_nk_00::companyRegisterRequested, &companies, &QDialog::exec);
     QObject::connect(&entry, &Tfr_nk_00::archiveRequested, &archive, [this] { restoreFromArchiveWindow(); });

@@ -8,6 +8,7 @@
 #include "tfr_nk_grid.h"
 #include "tfrmprogress.h"
 
+#include "bookhistory.h"
 #include "catalogue.h"
 #include "textgridmodel.h"
 
@@ -18,10 +19,11 @@ class Program {
 public:
     Program();
 
-    // The open book and its column masks, shared by the windows that show,
-    // fill and print it.
+    // The open book, its undo history and its column masks, shared by the
+    // windows that show, fill and print it.
     ColumnMasks masks;
     TextGridModel book{80};
+    BookHistory history{&book};
 
     Tfr_nk start;
     Tfr_nk_00 entry;

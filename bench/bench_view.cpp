@@ -3,6 +3,7 @@
 // prints the median time of each.
 
 #include "bookgrid.h"
+#include "bookhistory.h"
 #include "catalogue.h"
 #include "goodsbook.h"
 #include "textgridmodel.h"
@@ -27,9 +28,9 @@ void paintNow(Tfr_nk_grid &window)
     window.sg_nk->viewport()->repaint();
 }
 
-std::unique_ptr<Tfr_nk_grid> shownWindow(TextGridModel &book, const ColumnMasks &masks)
+std::unique_ptr<Tfr_nk_grid> shownWindow(TextGridModel &book, BookHistory &history, const ColumnMasks &masks)
 {
-    auto window = std::make_unique<Tfr_nk_grid>(&book, &masks);
+    auto window = std::make_unique<Tfr_nk_grid>(&book, &history, &masks);
     window->show();
     while (!window->windowHandle()->isExposed())
         QCoreApplication::processEvents();
@@ -46,17 +47,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TextGridModel book(80);
     book.edit([](TextGrid &grid) { fillGoodsBook(grid, kEntries); });
+    BookHistory history(&book);
     ColumnMasks masks;
     KoloneFormati(0, masks);
 
     const double show = medianMs([&] {
         std::unique_ptr<Tfr_nk_grid> window;
-        const double ms = timeMs([&] { window = shownWindow(book, masks); });
+        const double ms = timeMs([&] { window = shownWindow(book, history, masks); });
         if (window->sg_nk->rowHeight(2) <= 21)
             qFatal("the rows in view were not fitted");
         return ms;
     });
-    const auto window = shownWindow(book, masks);
+    const auto window = shownWindow(book, history, masks);
     // As the entry window does when it opens a book in the shown window.
     const double reload = medianMs([&] {
         return timeMs([&] {

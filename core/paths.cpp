@@ -46,6 +46,11 @@ QString AppFolders::archiveFolder() const
     return programFolder() + QStringLiteral("/Arhiva");
 }
 
+QString AppFolders::recoveryFolder() const
+{
+    return programFolder() + QStringLiteral("/Oporavak");
+}
+
 QString AppFolders::registerPath() const
 {
     return programFolder() + QStringLiteral("/nk_drustva_txt.txt");
@@ -75,6 +80,11 @@ QString AppFolders::templatePath(const BookKind &kind) const
 QString AppFolders::bookFilePath(const QString &company, int year, const BookKind &kind) const
 {
     return dataFolder() + QLatin1Char('/') + bookFileName(company, year, kind);
+}
+
+QString AppFolders::recoveryCopyPath(const QString &company, int year, const BookKind &kind) const
+{
+    return recoveryFolder() + QLatin1Char('/') + bookFileName(company, year, kind);
 }
 
 QString AppFolders::listFilePath(const QString &fieldName) const

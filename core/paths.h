@@ -22,6 +22,8 @@ public:
     QString templateFolder() const;
     QString reportFolder() const;
     QString archiveFolder() const;
+    // Outside the data folder, so that archives of the data folder never take it.
+    QString recoveryFolder() const;
 
     QString registerPath() const;
     QString importSettingsPath() const;
@@ -31,6 +33,8 @@ public:
     QString templatePath(const BookKind &kind) const;
     QString bookFilePath(const QString &company, int year, const BookKind &kind) const;
     QString listFilePath(const QString &fieldName) const;
+    // The recovery copy of a book file, under the book file's name.
+    QString recoveryCopyPath(const QString &company, int year, const BookKind &kind) const;
 
 private:
     QString m_appData;

@@ -30,6 +30,13 @@ void TextGrid::insertRows(int row, int count)
     m_rows += count;
 }
 
+void TextGrid::insertRows(int row, int count, const QList<QString> &cells)
+{
+    m_cells.insert(at(0, row), qsizetype(count) * m_columns, QString());
+    std::copy(cells.begin(), cells.end(), m_cells.begin() + at(0, row));
+    m_rows += count;
+}
+
 void TextGrid::removeRows(int row, int count)
 {
     m_cells.remove(at(0, row), qsizetype(count) * m_columns);

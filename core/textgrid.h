@@ -26,6 +26,10 @@ public:
     void setColumnWidth(int column, int width) { m_widths[column] = width; }
 
     void insertRows(int row, int count);
+    // Rows holding the cells, row by row.
+    void insertRows(int row, int count, const QList<QString> &cells);
+    // The cells of the rows, row by row.
+    QList<QString> rowCells(int row, int count) const { return m_cells.mid(at(0, row), qsizetype(count) * m_columns); }
     void removeRows(int row, int count);
     void insertColumns(int column, int count);
     void removeColumns(int column, int count);

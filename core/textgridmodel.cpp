@@ -12,11 +12,19 @@ void TextGridModel::setCell(int column, int row, const QString &text)
     const QString reduced = reduceToCp1250(text);
     if (m_grid.cell(column, row) == reduced)
         return;
+    const QString before = m_grid.cell(column, row);
     m_grid.setCell(column, row, reduced);
     const QModelIndex changed = index(row, column);
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
     if (row == 0)
         Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    record({.kind = GridChange::Cell, .row = row, .column = column, .before = before, .after = reduced});
+}
+
+void TextGridModel::record(GridChange change)
+{
+    if (m_recorder)
+        m_recorder->recordChange(std::move(change));
 }
 
 void TextGridModel::setRows(int firstRow, const QList<QStringList> &rows)
@@ -96,16 +104,28 @@ bool TextGridModel::insertRows(int row, int count, const QModelIndex &parent)
     beginInsertRows({}, row, row + count - 1);
     m_grid.insertRows(row, count);
     endInsertRows();
+    record({.kind = GridChange::RowsInserted, .row = row, .count = count,
+            .cells = QList<QString>(qsizetype(count) * m_grid.columnCount())});
     return true;
+}
+
+void TextGridModel::insertFilledRows(int row, int count, const QList<QString> &cells)
+{
+    beginInsertRows({}, row, row + count - 1);
+    m_grid.insertRows(row, count, cells);
+    endInsertRows();
+    record({.kind = GridChange::RowsInserted, .row = row, .count = count, .cells = cells});
 }
 
 bool TextGridModel::removeRows(int row, int count, const QModelIndex &parent)
 {
     if (parent.isValid() || count < 1 || row < 0 || row + count > m_grid.rowCount())
         return false;
+    QList<QString> removed = m_recorder ? m_grid.rowCells(row, count) : QList<QString>();
     beginRemoveRows({}, row, row + count - 1);
     m_grid.removeRows(row, count);
     endRemoveRows();
+    record({.kind = GridChange::RowsRemoved, .row = row, .count = count, .cells = std::move(removed)});
     return true;
 }
 
@@ -116,6 +136,7 @@ bool TextGridModel::insertColumns(int column, int count, const QModelIndex &pare
     beginInsertColumns({}, column, column + count - 1);
     m_grid.insertColumns(column, count);
     endInsertColumns();
+    record({.kind = GridChange::ColumnsInserted, .column = column, .count = count});
     return true;
 }
 
@@ -126,5 +147,9 @@ bool TextGridModel::removeColumns(int column, int count, const QModelIndex &pare
     beginRemoveColumns({}, column, column + count - 1);
     m_grid.removeColumns(column, count);
     endRemoveColumns();
+    // Nothing removes columns but taking back their insertion; a removal
+    // outside that cannot be taken back and ends the history.
+    if (m_recorder)
+        m_recorder->recordReplacement();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gridchanges.h"
 #include "textgrid.h"
 
 #include <QAbstractTableModel>
@@ -7,7 +8,8 @@
 // The grid as the views see it. Model rows and columns are the grid's own, so
 // row 0 is the title row; the views show it as their header (headerData).
 // Text entering through the model is reduced to what Windows-1250 holds, so
-// what is shown is exactly what will be saved.
+// what is shown is exactly what will be saved. Every change is told to the
+// recorder, if there is one, so that it can be undone.
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -24,7 +26,11 @@ public:
         beginResetModel();
         change(m_grid);
         endResetModel();
+        if (m_recorder)
+            m_recorder->recordReplacement();
     }
+
+    void setChangeRecorder(GridChangeRecorder *recorder) { m_recorder = recorder; }
 
     const QString &cell(int column, int row) const { return m_grid.cell(column, row); }
     void setCell(int column, int row, const QString &text);
@@ -34,6 +40,8 @@ public:
 
     void setColumnWidth(int column, int width);
     void setRowCount(int rows);
+    // Rows holding the cells, row by row, every column.
+    void insertFilledRows(int row, int count, const QList<QString> &cells);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -50,5 +58,8 @@ Q_SIGNALS:
     void columnWidthChanged(int column, int width);
 
 private:
+    void record(GridChange change);
+
     TextGrid m_grid;
+    GridChangeRecorder *m_recorder = nullptr;
 };

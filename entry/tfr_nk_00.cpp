@@ -1,6 +1,7 @@
 #include "tfr_nk_00.h"
 
 #include "bookexport.h"
+#include "bookhistory.h"
 #include "catalogue.h"
 #include "cellfile.h"
 #include "codepage.h"
@@ -16,6 +17,7 @@
 #include "hints.h"
 #include "messages.h"
 #include "panelbuilder.h"
+#include "recovery.h"
 #include "rememberedlists.h"
 #include "savedialog.h"
 #include "textgridmodel.h"
@@ -35,8 +37,9 @@
 #include <QStandardPaths>
 #include <QTime>
 
-Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_book(book), m_masks(masks), m_navigator(new FieldNavigator(this))
+Tfr_nk_00::Tfr_nk_00(TextGridModel *book, BookHistory *history, ColumnMasks *masks, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_book(book), m_history(history), m_masks(masks),
+      m_navigator(new FieldNavigator(this)), m_recovery(new RecoveryCopy(book, this))
 {
     setObjectName(QStringLiteral("fr_nk_00"));
     setWindowTitle(QStringLiteral("Forma za unos podataka"));
@@ -45,15 +48,13 @@ Tfr_nk_00::Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent)
     if (const QScreen *shown = screen())
         move(shown->availableGeometry().center() - rect().center());
     FormCreate();
-    watchBookChanges();
+    connectBookCommands();
 
     connect(cb_drustva, &QComboBox::activated, this, &Tfr_nk_00::companyPicked);
     connect(se_godina, &QSpinBox::valueChanged, this, &Tfr_nk_00::yearPicked);
     connect(cb_nk, &QComboBox::activated, this, &Tfr_nk_00::bookKindPicked);
     connect(bt_spremi, &QPushButton::clicked, this, &Tfr_nk_00::bt_spremiClick);
     connect(bt_isprazni, &QPushButton::clicked, this, &Tfr_nk_00::bt_isprazniClick);
-    connect(bt_dodaj, &QPushButton::clicked, this, &Tfr_nk_00::bt_dodajClick);
-    connect(bt_promijeni, &QPushButton::clicked, this, &Tfr_nk_00::bt_promijeniClick);
     connect(bt_izvoz, &QPushButton::clicked, this, &Tfr_nk_00::bt_izvozClick);
     connect(cb_valute, &QComboBox::activated, this, &Tfr_nk_00::cb_valuteChange);
     connect(ed_valuta, &QLineEdit::textChanged, this, &Tfr_nk_00::ed_valutaChange);
@@ -94,14 +95,25 @@ void Tfr_nk_00::FormCreate()
     bt_karbunica->hide();
 }
 
-void Tfr_nk_00::watchBookChanges()
+// The commands that change the book are each one step of its history, named
+// by their button. While the book differs from its file, a recovery copy of
+// it is kept.
+void Tfr_nk_00::connectBookCommands()
 {
-    const auto changed = [this] { m_bookChanged = true; };
-    connect(m_book, &QAbstractItemModel::dataChanged, this, changed);
-    connect(m_book, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(m_book, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(m_book, &QAbstractItemModel::columnsInserted, this, changed);
-    connect(m_book, &QAbstractItemModel::columnsRemoved, this, changed);
+    const std::pair<QPushButton *, void (Tfr_nk_00::*)()> commands[] = {
+        {bt_dodaj, &Tfr_nk_00::bt_dodajClick}, {bt_promijeni, &Tfr_nk_00::bt_promijeniClick}};
+    for (const auto &[button, handler] : commands)
+        connect(button, &QPushButton::clicked, this, [this, button, handler] {
+            m_history->record(button->text(), [this, handler] { (this->*handler)(); });
+        });
+    m_history->addShortcutsTo(this);
+    connect(m_history, &BookHistory::bookChanged, this, [this] {
+        if (m_history->isClean())
+            m_recovery->discard();
+        else
+            m_recovery->bookChanged();
+    });
+    connect(m_recovery, &RecoveryCopy::writeFailed, this, [this](const QString &error) { showError(this, error); });
     // Once rows move or another book opens, a row number names another entry:
     // its faults are news again.
     const auto forgetReportedRow = [this] { m_reportedRow = -1; };
@@ -131,15 +143,21 @@ QString Tfr_nk_00::statusText(int panel) const
     return m_statusPanels[panel]->text();
 }
 
+bool Tfr_nk_00::bookChanged() const
+{
+    return !m_history->isClean();
+}
+
 bool Tfr_nk_00::mayDropBook()
 {
     // A grid that nothing counts as open in cannot be saved, so nothing is asked.
-    if (!m_bookChanged || !bookKind(m_choice.kind))
+    if (!bookChanged() || !bookKind(m_choice.kind))
         return true;
     switch (askToSaveChangedBook(this)) {
     case SaveAnswer::Save:
         return bt_spremiClick();
     case SaveAnswer::Drop:
+        m_recovery->discard();
         return true;
     case SaveAnswer::Cancel:
         break;
@@ -182,7 +200,7 @@ void Tfr_nk_00::bookKindPicked()
 // the new one is taken only once the open book may go.
 bool Tfr_nk_00::mayLeaveShownChoice()
 {
-    if (!m_bookChanged)
+    if (!bookChanged())
         return true;
     const int company = cb_drustva->currentIndex();
     const int year = se_godina->value();
@@ -220,6 +238,7 @@ void Tfr_nk_00::cb_nkChange()
     m_choice.kind = cb_nk->currentIndex();
     if (!bookKind(m_choice.kind))
         return;
+    m_recovery->follow({});
     PrikaziPanel();
     if (!OtvoriPredlozak()) {
         m_choice.kind = -1; // nothing is open that could be saved
@@ -269,7 +288,6 @@ bool Tfr_nk_00::OtvoriPredlozak()
         showError(this, error);
         return false;
     }
-    m_bookChanged = false;
     Q_EMIT bookViewNeeded();
     return true;
 }
@@ -288,12 +306,32 @@ bool Tfr_nk_00::UcitajKnjigu()
             showError(this, error);
             return false;
         }
-        m_bookChanged = false;
         Q_EMIT bookRowsLoaded();
     }
+    offerLeftBehindCopy();
     Grid_u_polja(currentBookRow());
     Q_EMIT bookViewCaptionChanged(cb_drustva->currentText() + QStringLiteral(" - ") + cb_nk->currentText());
     return true;
+}
+
+// A copy older than the book file holds nothing the book does not.
+void Tfr_nk_00::offerLeftBehindCopy()
+{
+    const BookKind &kind = *bookKind(m_choice.kind);
+    const QString copyPath = m_folders.recoveryCopyPath(m_choice.company, m_choice.year, kind);
+    const LeftBehindCopy copy = leftBehindCopy(copyPath, m_folders.bookFilePath(m_choice.company, m_choice.year, kind));
+    if (copy.state == LeftBehindCopy::Offered && askYesNo(this, recoveryQuestion(copy.written))) {
+        QString error;
+        if (loadRecoveryCopy(*m_book, copyPath, error)) {
+            m_history->markUnsaved();
+            Q_EMIT bookRowsLoaded();
+        } else {
+            showError(this, error);
+        }
+    } else if (copy.state != LeftBehindCopy::None) {
+        QFile::remove(copyPath);
+    }
+    m_recovery->follow(copyPath);
 }
 
 void Tfr_nk_00::showImportButtonForChoice()
@@ -314,7 +352,8 @@ bool Tfr_nk_00::bt_spremiClick()
         showError(this, error);
         return false;
     }
-    m_bookChanged = false;
+    m_history->markSaved();
+    m_recovery->discard();
     m_statusPanels[1]->setText(QStringLiteral("Spremljeno u ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
                                + QStringLiteral(" sati"));
     return true;

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class BookHistory;
 class DropDownCombo;
 class FieldNavigator;
 class QButtonGroup;
@@ -22,6 +23,7 @@ class QPushButton;
 class QSpinBox;
 class QStatusBar;
 class QVBoxLayout;
+class RecoveryCopy;
 class RememberedLists;
 class RunningNumberEdit;
 struct ColumnMasks;
@@ -33,7 +35,8 @@ class Tfr_nk_00 : public QWidget {
     Q_OBJECT
 
 public:
-    Tfr_nk_00(TextGridModel *book, ColumnMasks *masks, QWidget *parent = nullptr);
+    // Every change the window makes to the book is a step of the book's history.
+    Tfr_nk_00(TextGridModel *book, BookHistory *history, ColumnMasks *masks, QWidget *parent = nullptr);
 
     // Found once at creation; the windows created later take it from here.
     const AppFolders &folders() const { return m_folders; }
@@ -55,7 +58,8 @@ public:
 
     // Asks before a changed book is dropped; false when the user cancels.
     bool mayDropBook();
-    bool bookChanged() const { return m_bookChanged; }
+    bool bookChanged() const;
+    const RecoveryCopy &recovery() const { return *m_recovery; }
 
     QString statusText(int panel) const;
     QString companyNumber() const { return m_choice.company; }
@@ -166,9 +170,11 @@ private:
     bool OtvoriPredlozak();
     bool UcitajKnjigu();
     void showImportButtonForChoice();
-    void watchBookChanges();
+    void connectBookCommands();
+    void offerLeftBehindCopy();
 
     TextGridModel *m_book;
+    BookHistory *m_history;
     ColumnMasks *m_masks;
     AppFolders m_folders;
     std::function<QString(const QString &)> m_companyLookup;
@@ -176,6 +182,7 @@ private:
     std::function<CompanyLines(const QString &)> m_companyLinesLookup;
     FieldNavigator *m_navigator = nullptr;
     RememberedLists *m_lists = nullptr;
+    RecoveryCopy *m_recovery = nullptr;
     QVBoxLayout *m_panelArea = nullptr;
     QLabel *m_statusPanels[2] = {};
     QItemSelectionModel *m_bookSelection = nullptr;
@@ -185,8 +192,6 @@ private:
     // user cancels dropping a changed book.
     BookChoice m_choice;
     int m_shownCompanyIndex = -1;
-    bool m_bookChanged = false;
-
     // The row last shown in the fields, and its cells they could not show.
     int m_shownRow = 0;
     QList<UnshownCell> m_unshownCells;

@@ -1,6 +1,7 @@
 #include "tfr_nk_grid.h"
 
 #include "bookgrid.h"
+#include "bookhistory.h"
 #include "booklookup.h"
 #include "commandgroup.h"
 #include "looks.h"
@@ -60,8 +61,8 @@ QIcon deleteIcon()
 
 } // namespace
 
-Tfr_nk_grid::Tfr_nk_grid(TextGridModel *book, const ColumnMasks *masks, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_book(book), m_masks(masks)
+Tfr_nk_grid::Tfr_nk_grid(TextGridModel *book, BookHistory *history, const ColumnMasks *masks, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_book(book), m_history(history), m_masks(masks)
 {
     FormCreate();
 }
@@ -92,7 +93,8 @@ void Tfr_nk_grid::FormCreate()
     connect(bt_prethodni, &QToolButton::clicked, this, &Tfr_nk_grid::bt_prethodniClick);
     connect(bt_kraj, &QToolButton::clicked, this, &Tfr_nk_grid::bt_krajClick);
     connect(bt_pocetak, &QToolButton::clicked, this, &Tfr_nk_grid::bt_pocetakClick);
-    connect(bt_brisi, &QToolButton::clicked, this, &Tfr_nk_grid::bt_brisiClick);
+    connect(bt_brisi, &QToolButton::clicked, this,
+            [this] { m_history->record(bt_brisi->toolTip(), [this] { bt_brisiClick(); }); });
 
     sg_nk = new BookGrid(m_masks);
     sg_nk->setObjectName(QStringLiteral("sg_nk"));
@@ -102,6 +104,9 @@ void Tfr_nk_grid::FormCreate()
     sg_nk->setTitleRowHeight(kTitleRowHeight);
     sg_nk->setGridModel(m_book);
     sg_nk->installEventFilter(this);
+    sg_nk->addActions({m_history->undoAction(), m_history->redoAction()});
+    sg_nk->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_history->addShortcutsTo(this);
     connect(sg_nk->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (!m_movingQuietly && current.isValid())
             sg_nkSelectCell(current.row());
@@ -170,7 +175,7 @@ void Tfr_nk_grid::fitRowHeight(int row)
 bool Tfr_nk_grid::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == sg_nk && event->type() == QEvent::KeyPress && !sg_nk->isEditing())
-        return sg_nkKeyDown(static_cast<QKeyEvent *>(event)->key());
+        return sg_nkKeyDown(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 
@@ -182,12 +187,25 @@ void Tfr_nk_grid::sg_nkSelectCell(int row)
     Q_EMIT runningNumberSelected(QStringLiteral("R. br.: ") + m_book->cell(0, row));
 }
 
-bool Tfr_nk_grid::sg_nkKeyDown(int key)
+// The keys that change cells, each one step of the book's history.
+bool Tfr_nk_grid::sg_nkKeyDown(const QKeyEvent *event)
 {
-    if (key != Qt::Key_Delete)
-        return false;
-    sg_nk->clearSelectedCells();
-    return true;
+    const struct {
+        bool pressed;
+        const char *step;
+        void (BookGrid::*change)();
+    } keys[] = {
+        {event->matches(QKeySequence::Cut), "Izreži", &BookGrid::cutSelectedCells},
+        {event->matches(QKeySequence::Paste), "Zalijepi", &BookGrid::pasteCells},
+        {event->key() == Qt::Key_Delete, "Brisanje ćelija", &BookGrid::clearSelectedCells},
+    };
+    for (const auto &key : keys) {
+        if (key.pressed) {
+            m_history->record(QString::fromUtf8(key.step), [grid = sg_nk, change = key.change] { (grid->*change)(); });
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tfr_nk_grid::bt_sljedeciClick()
@@ -232,6 +250,19 @@ void Tfr_nk_grid::bt_brisiClick()
         sg_nk->setCurrentIndex(m_book->index(std::min(row, lastEntryRow()), column));
     }
     sg_nkSelectCell(std::min(row, lastEntryRow()));
+}
+
+void Tfr_nk_grid::selectEntry(int row)
+{
+    if (!hasEntries())
+        return;
+    row = std::clamp(row, 1, lastEntryRow());
+    {
+        const QScopedValueRollback quiet(m_movingQuietly, true);
+        sg_nk->selectionModel()->setCurrentIndex(m_book->index(row, std::max(sg_nk->currentIndex().column(), 0)),
+                                                 QItemSelectionModel::ClearAndSelect);
+    }
+    sg_nkSelectCell(row);
 }
 
 bool Tfr_nk_grid::hasEntries() const

@@ -8,7 +8,9 @@ struct ColumnMasks;
 class BookGrid;
 class CommandGroup;
 struct PrintRequest;
+class BookHistory;
 class QFrame;
+class QKeyEvent;
 class QToolButton;
 class TextGridModel;
 
@@ -19,8 +21,9 @@ class Tfr_nk_grid : public QWidget {
     Q_OBJECT
 
 public:
-    // The book and the current masks belong to the program and outlive the window.
-    Tfr_nk_grid(TextGridModel *book, const ColumnMasks *masks, QWidget *parent = nullptr);
+    // The book, its history and the current masks belong to the program and
+    // outlive the window. Every change made here is a step of the history.
+    Tfr_nk_grid(TextGridModel *book, BookHistory *history, const ColumnMasks *masks, QWidget *parent = nullptr);
 
     // The first entry whose cell in the column contains the text (case
     // distinguished), made the current row; 0 when none. The column becomes
@@ -41,6 +44,8 @@ public:
     // Fills the title block, lays out the requested entries and shows them
     // in the print preview.
     void printReport(const PrintRequest &request, const TitleBlock &title);
+    // Makes the entry the current one, as selecting it in the grid does.
+    void selectEntry(int row);
 
     QFrame *pn_top = nullptr;
     CommandGroup *fcButtonGroup1 = nullptr;
@@ -68,7 +73,7 @@ private:
 
     void sg_nkSelectCell(int row);
     // True when the key was handled here and must not reach the grid.
-    bool sg_nkKeyDown(int key);
+    bool sg_nkKeyDown(const QKeyEvent *event);
     void bt_sljedeciClick();
     void bt_prethodniClick();
     void bt_krajClick();
@@ -82,6 +87,7 @@ private:
     void startAtFirstEntry();
 
     TextGridModel *m_book;
+    BookHistory *m_history;
     const ColumnMasks *m_masks;
     // Set while the program moves the current cell without selecting a row.
     bool m_movingQuietly = false;

@@ -14,6 +14,17 @@ void showError(QWidget *parent, const QString &text)
     QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
 }
 
+bool askYesNo(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 SaveAnswer askToSaveChangedBook(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),

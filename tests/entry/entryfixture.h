@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookhistory.h"
 #include "catalogue.h"
 #include "paths.h"
 #include "provisioning.h"
@@ -38,9 +39,10 @@ struct EntryFixture {
 
     TempDataHome home;
     TextGridModel book{80};
+    BookHistory history{&book};
     ColumnMasks masks;
     QItemSelectionModel selection{&book};
-    Tfr_nk_00 entry{&book, &masks};
+    Tfr_nk_00 entry{&book, &history, &masks};
 };
 
 inline QByteArray fileBytes(const QString &path)

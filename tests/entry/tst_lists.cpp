@@ -144,8 +144,9 @@ void TestLists::listsComeBackSortedAfterARestart()
         file.write("Zagreba\xE8ka banka\r\nAddiko\r\n\xC8" "akovec banka\r\nErste\r\n");
     }
     TextGridModel book(80);
+    BookHistory history(&book);
     ColumnMasks masks;
-    Tfr_nk_00 restarted(&book, &masks);
+    Tfr_nk_00 restarted(&book, &history, &masks);
     auto *bank = restarted.findChild<QComboBox *>("cb_p_kredit_11");
     QStringList shown;
     for (int i = 0; i < bank->count(); ++i)
@@ -169,8 +170,9 @@ void TestLists::doubleClickAfterARestartRemovesNothingUnpicked()
         file.write(saved);
     }
     TextGridModel book(80);
+    BookHistory history(&book);
     ColumnMasks masks;
-    Tfr_nk_00 restarted(&book, &masks);
+    Tfr_nk_00 restarted(&book, &history, &masks);
     restarted.show();
     auto *country = restarted.findChild<QLineEdit *>("p_usluge_4");
     auto *countries = restarted.findChild<QComboBox *>("cb_p_usluge_4");
@@ -239,8 +241,9 @@ void TestLists::currencyFileReplacesTheShippedList()
         file.write("USD (840)\r\nBAM\r\nEUR (978)\r\n");
     }
     TextGridModel book(80);
+    BookHistory history(&book);
     ColumnMasks masks;
-    Tfr_nk_00 restarted(&book, &masks);
+    Tfr_nk_00 restarted(&book, &history, &masks);
     QStringList shown;
     for (int i = 0; i < restarted.cb_valute->count(); ++i)
         shown << restarted.cb_valute->itemText(i);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookgrid.h"
+#include "bookhistory.h"
 #include "catalogue.h"
 #include "textgridmodel.h"
 #include "tfr_nk_grid.h"
@@ -48,8 +49,9 @@ public:
     }
 
     TextGridModel book{80};
+    BookHistory history{&book};
     ColumnMasks masks;
-    Tfr_nk_grid window{&book, &masks};
+    Tfr_nk_grid window{&book, &history, &masks};
     QSignalSpy rowToFields{&window, &Tfr_nk_grid::rowToFields};
     QSignalSpy runningNumberSelected{&window, &Tfr_nk_grid::runningNumberSelected};
 };

@@ -267,8 +267,9 @@ void TestBookView::traziWithoutAFindMovesOnlyTheColumn()
 void TestBookView::noEntryRowNoMove()
 {
     TextGridModel empty{80};
+    BookHistory history{&empty};
     ColumnMasks masks;
-    Tfr_nk_grid window(&empty, &masks);
+    Tfr_nk_grid window(&empty, &history, &masks);
     QSignalSpy rowToFields(&window, &Tfr_nk_grid::rowToFields);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
