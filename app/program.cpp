@@ -4,9 +4,9 @@
 #include "bookgrid.h"
 #include "provisioning.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QUrl>
 
 Program::Program()
@@ -57,9 +57,11 @@ void Program::showEntryWindow()
 
 void Program::openManual()
 {
-    const QString manual = entry.folders().programFolder() + QStringLiteral("/upute_nk.pdf");
-    if (!QFile::exists(manual) || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-        showMessage(&start, QStringLiteral("Upute nisu dostupne: ") + QDir::toNativeSeparators(manual));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString manual = findManual(programFolder);
+    if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        showMessage(&start, QStringLiteral("Upute nisu dostupne: ")
+                                + QDir::toNativeSeparators(manual.isEmpty() ? installedManualPath(programFolder) : manual));
 }
 
 void prepareProgramFolder()
