@@ -6,9 +6,9 @@
 #include "zipwriter.h"
 #include "windowplacement.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QScreen>
 #include <QUrl>
 
@@ -118,9 +118,11 @@ void Program::placeBookViewBesideEntry()
 
 void Program::openManual()
 {
-    const QString manual = entry.folders().programFolder() + QStringLiteral("/upute_nk.pdf");
-    if (!QFile::exists(manual) || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-        showMessage(&start, QStringLiteral("Upute nisu dostupne: ") + QDir::toNativeSeparators(manual));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString manual = findManual(programFolder);
+    if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        showMessage(&start, QStringLiteral("Upute nisu dostupne: ")
+                                + QDir::toNativeSeparators(manual.isEmpty() ? installedManualPath(programFolder) : manual));
 }
 
 void prepareProgramFolder()

@@ -2,6 +2,8 @@
 
 #include "catalogue.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -90,6 +92,23 @@ QString AppFolders::recoveryCopyPath(const QString &company, int year, const Boo
 QString AppFolders::listFilePath(const QString &fieldName) const
 {
     return dataFolder() + QLatin1Char('/') + fieldName + QStringLiteral(".txt");
+}
+
+static const QString manualFileName = QStringLiteral("upute_nk.pdf");
+
+QString installedManualPath(const QString &executableFolder)
+{
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../share/nadzorne-knjige/") + manualFileName);
+}
+
+QString findManual(const QString &executableFolder)
+{
+    for (const QString &place : {executableFolder + QLatin1Char('/') + manualFileName,
+                                 installedManualPath(executableFolder)}) {
+        if (QFileInfo(place).isFile())
+            return place;
+    }
+    return {};
 }
 
 QString bookFileName(const QString &company, int year, const BookKind &kind)

@@ -40,5 +40,14 @@ private:
     QString m_appData;
 };
 
+// The user's manual is installed with the program, not with the data: beside
+// the executable in a build tree, in the share folder of the prefix once
+// installed (/usr/bin -> /usr/share/nadzorne-knjige). The first place that
+// holds it, or the empty text.
+QString findManual(const QString &executableFolder);
+
+// Where an installed program keeps its manual; named when it is missing.
+QString installedManualPath(const QString &executableFolder);
+
 // company "_" year "_" file code "_" version tag ".txt"
 QString bookFileName(const QString &company, int year, const BookKind &kind);

@@ -2,8 +2,10 @@
 # Installs the Debian packages the program needs to build, run and be tested.
 set -euo pipefail
 
+# dpkg-dev and file: the package's dependencies read from its libraries;
+# poppler-utils: the tests read the PDFs of printouts and of the manual.
 packages=(g++ cmake make pkgconf qt6-base-dev libgl-dev libarchive-dev libfreexl-dev libgsf-1-dev
-          libxlsxwriter-dev xvfb xauth fonts-liberation poppler-utils)
+          libxlsxwriter-dev xvfb xauth fonts-liberation dpkg-dev file poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

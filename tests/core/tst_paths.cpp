@@ -2,6 +2,10 @@
 #include "paths.h"
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestPaths : public QObject {
@@ -13,6 +17,8 @@ private Q_SLOTS:
     void foldersAndFiles_data();
     void foldersAndFiles();
     void applicationDataFolderIsTheUsersDataFolder();
+    void manualIsFoundBesideTheProgramOrInItsShareFolder_data();
+    void manualIsFoundBesideTheProgramOrInItsShareFolder();
 };
 
 void TestPaths::bookFileNames_data()
@@ -82,6 +88,47 @@ void TestPaths::applicationDataFolderIsTheUsersDataFolder()
 {
     TempDataHome home;
     QCOMPARE(MapaSustava(), home.path());
+}
+
+static void writeFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+}
+
+void TestPaths::manualIsFoundBesideTheProgramOrInItsShareFolder_data()
+{
+    QTest::addColumn<QStringList>("manuals");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("found");
+
+    const QString beside = QStringLiteral("usr/bin/upute_nk.pdf");
+    const QString installed = QStringLiteral("usr/share/nadzorne-knjige/upute_nk.pdf");
+    QTest::newRow("build tree") << QStringList{beside} << QString() << beside;
+    QTest::newRow("installed package") << QStringList{installed} << QString() << installed;
+    QTest::newRow("beside wins") << QStringList{installed, beside} << QString() << beside;
+    QTest::newRow("missing") << QStringList{} << QString() << QString();
+    QTest::newRow("a folder of that name is no manual") << QStringList{} << installed << QString();
+}
+
+void TestPaths::manualIsFoundBesideTheProgramOrInItsShareFolder()
+{
+    QFETCH(QStringList, manuals);
+    QFETCH(QString, folder);
+    QFETCH(QString, found);
+
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
+    if (!folder.isEmpty())
+        QDir(root.path()).mkpath(folder);
+    for (const QString &manual : manuals)
+        writeFile(root.filePath(manual));
+
+    const QString executableFolder = root.filePath(QStringLiteral("usr/bin"));
+    QCOMPARE(findManual(executableFolder), found.isEmpty() ? QString() : root.filePath(found));
+    QCOMPARE(installedManualPath(executableFolder), root.filePath(QStringLiteral("usr/share/nadzorne-knjige/upute_nk.pdf")));
 }
 
 QTEST_APPLESS_MAIN(TestPaths)
