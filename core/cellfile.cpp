@@ -65,7 +65,8 @@ void appendNumber(QByteArray &out, int value)
     out.append(digits, end - digits);
 }
 
-// False, with out as it was, when the code page lacks a character of the text.
+// False, with out as it was, when the code page lacks a character of the text
+// or the text holds a byte the reader takes for structure.
 bool appendEncoded(QByteArray &out, QStringView text, bool escape)
 {
     const Cp1250Tables &tables = Cp1250Tables::instance();
@@ -74,7 +75,7 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
     char *byte = out.data() + start;
     for (QChar c : text) {
         const char encoded = tables.toByte(c);
-        if (encoded == 0 && c.unicode() != 0) {
+        if (encoded == 0 || encoded == kCtrlZ || encoded == kBackspace) {
             out.truncate(start);
             return false;
         }
@@ -84,8 +85,8 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
 }
 
 // A text with a CR has every CR written as TAB and every LF as BS. A character
-// the code page lacks is reduced as typed text is, never written as the
-// converter's substitute, which is Ctrl-Z and would end the file there.
+// the code page lacks, and a NUL, BS or Ctrl-Z, is reduced as typed text is:
+// Ctrl-Z would end the file there and a BS would turn tabs into line breaks.
 void appendCellText(QByteArray &out, const QString &text)
 {
     const bool escape = text.contains(QLatin1Char(kCR));

@@ -24,12 +24,21 @@ const std::bitset<65536> &cp1250Units()
     return units;
 }
 
-// Byte 26 ends a cell file when read, so no text may carry it.
-constexpr QChar kEndOfFile(u'\x1A');
+// NUL ends a list file and Ctrl-Z a cell file when read; BS marks the line
+// breaks of a cell. No text may carry them.
+bool isStructureChar(QChar c)
+{
+    return c == u'\0' || c == u'\b' || c == u'\x1A';
+}
+
+bool keepsAsItIs(QChar c)
+{
+    return fitsCp1250(c) && !isStructureChar(c);
+}
 
 QChar reducedChar(QChar c)
 {
-    if (fitsCp1250(c) && c != kEndOfFile)
+    if (keepsAsItIs(c))
         return c;
     if (c.isLetter()) {
         const QString base = QString(c).normalized(QString::NormalizationForm_D);
@@ -61,7 +70,7 @@ bool fitsCp1250(QChar c)
 QString reduceToCp1250(const QString &text)
 {
     qsizetype i = 0;
-    while (i < text.size() && fitsCp1250(text.at(i)) && text.at(i) != kEndOfFile)
+    while (i < text.size() && keepsAsItIs(text.at(i)))
         ++i;
     if (i == text.size())
         return text;
@@ -76,4 +85,9 @@ QString reduceToCp1250(const QString &text)
         reduced.append(reducedChar(c));
     }
     return reduced;
+}
+
+QByteArray encodeCp1250Reduced(const QString &text)
+{
+    return encodeCp1250(reduceToCp1250(text));
 }

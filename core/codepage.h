@@ -13,6 +13,11 @@ QByteArray encodeCp1250(QStringView text);
 bool fitsCp1250(QChar c);
 
 // Text as it will be saved: a letter whose accent the code page lacks becomes
-// its base letter (à -> a), any other missing character becomes '?'.
-// Applied where text enters a grid or a list, so the screen shows what is saved.
+// its base letter (à -> a), any other missing character becomes '?', and so
+// do the control characters that end or mark structure in our files (NUL,
+// BS, Ctrl-Z). Applied where text enters a grid or a list, so the screen
+// shows what is saved, and by every writer, whoever fills its text.
 QString reduceToCp1250(const QString &text);
+
+// The bytes a file holds for the text: reduced, then encoded.
+QByteArray encodeCp1250Reduced(const QString &text);
