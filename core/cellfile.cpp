@@ -75,7 +75,7 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
     char *byte = out.data() + start;
     for (QChar c : text) {
         const char encoded = tables.toByte(c);
-        if (encoded == 0 || encoded == kCtrlZ || encoded == kBackspace) {
+        if ((encoded == 0 && c.unicode() != 0) || encoded == kCtrlZ || encoded == kBackspace) {
             out.truncate(start);
             return false;
         }
@@ -84,14 +84,17 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
     return true;
 }
 
+// Ctrl-Z would end the file there, and a BS would turn the text's tabs into
+// line breaks.
+constexpr QStringView kReservedInCells(u"\x1A\b");
+
 // A text with a CR has every CR written as TAB and every LF as BS. A character
-// the code page lacks, and a NUL, BS or Ctrl-Z, is reduced as typed text is:
-// Ctrl-Z would end the file there and a BS would turn tabs into line breaks.
+// the code page lacks, or a reserved one, is reduced as typed text is.
 void appendCellText(QByteArray &out, const QString &text)
 {
     const bool escape = text.contains(QLatin1Char(kCR));
     if (!appendEncoded(out, text, escape))
-        appendEncoded(out, reduceToCp1250(text), escape);
+        appendEncoded(out, reduceForCodePage(text, kReservedInCells), escape);
 }
 
 qsizetype estimatedSize(const TextGrid &grid)

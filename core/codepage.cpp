@@ -24,22 +24,8 @@ const std::bitset<65536> &cp1250Units()
     return units;
 }
 
-// NUL ends a list file and Ctrl-Z a cell file when read; BS marks the line
-// breaks of a cell. No text may carry them.
-bool isStructureChar(QChar c)
-{
-    return c == u'\0' || c == u'\b' || c == u'\x1A';
-}
-
-bool keepsAsItIs(QChar c)
-{
-    return fitsCp1250(c) && !isStructureChar(c);
-}
-
 QChar reducedChar(QChar c)
 {
-    if (keepsAsItIs(c))
-        return c;
     if (c.isLetter()) {
         const QString base = QString(c).normalized(QString::NormalizationForm_D);
         if (!base.isEmpty() && base.at(0) != c && fitsCp1250(base.at(0)))
@@ -67,10 +53,11 @@ bool fitsCp1250(QChar c)
     return cp1250Units().test(c.unicode());
 }
 
-QString reduceToCp1250(const QString &text)
+QString reduceForCodePage(const QString &text, QStringView reserved)
 {
+    const auto keeps = [reserved](QChar c) { return fitsCp1250(c) && !reserved.contains(c); };
     qsizetype i = 0;
-    while (i < text.size() && keepsAsItIs(text.at(i)))
+    while (i < text.size() && keeps(text.at(i)))
         ++i;
     if (i == text.size())
         return text;
@@ -80,6 +67,10 @@ QString reduceToCp1250(const QString &text)
     reduced.append(QStringView(text).left(i));
     for (; i < text.size(); ++i) {
         const QChar c = text.at(i);
+        if (keeps(c)) {
+            reduced.append(c);
+            continue;
+        }
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the basic plane: one '?'
         reduced.append(reducedChar(c));
@@ -87,7 +78,7 @@ QString reduceToCp1250(const QString &text)
     return reduced;
 }
 
-QByteArray encodeCp1250Reduced(const QString &text)
+QString reduceToCp1250(const QString &text)
 {
-    return encodeCp1250(reduceToCp1250(text));
+    return reduceForCodePage(text, u"\x1A");
 }

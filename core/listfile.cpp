@@ -3,6 +3,13 @@
 #include "codepage.h"
 #include "filewrite.h"
 
+namespace {
+
+// NUL ends the list when it is read.
+constexpr QStringView kEndOfList(u"\0", 1);
+
+} // namespace
+
 // Decoded once as a whole: CR and LF are the same characters in the code page.
 QStringList parseListBytes(QByteArrayView bytes)
 {
@@ -33,7 +40,7 @@ QByteArray listBytes(const QStringList &items)
 {
     QByteArray bytes;
     for (const QString &item : items)
-        bytes += encodeCp1250Reduced(item) + "\r\n";
+        bytes += encodeCp1250(reduceForCodePage(item, kEndOfList)) + "\r\n";
     return bytes;
 }
 

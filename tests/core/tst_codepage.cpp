@@ -48,7 +48,6 @@ void TestCodePage::reducing_data()
     QTest::newRow("outside the basic plane is one character") << "a😀b" << "a?b";
     QTest::newRow("line breaks and tabs stay") << "a\r\nb\tc" << "a\r\nb\tc";
     QTest::newRow("end-of-file mark") << QString("a") + QChar(0x1A) + "b" << "a?b";
-    QTest::newRow("NUL and backspace") << QString("a") + QChar(0) + "b\bc" << "a?b?c";
 }
 
 void TestCodePage::reducing()
