@@ -49,5 +49,8 @@ std::optional<double> readCellNumber(const QString &text)
     if (!number.match(plain).hasMatch() || plain == QLatin1String("-") || plain == QLatin1String("+")
         || plain.startsWith(QLatin1Char(',')))
         return std::nullopt;
-    return plain.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    const double value = plain.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    if (!isWritableAmount(value))
+        return std::nullopt;
+    return value;
 }

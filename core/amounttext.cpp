@@ -59,7 +59,10 @@ std::optional<double> plainNumber(const QString &text)
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
-    return text.toDouble();
+    const double value = text.toDouble();
+    if (!isWritableAmount(value))
+        return std::nullopt;
+    return value;
 }
 
 QString withThousandsMarks(QStringView digits)
@@ -75,6 +78,12 @@ QString withThousandsMarks(QStringView digits)
 }
 
 } // namespace
+
+bool isWritableAmount(double amount)
+{
+    constexpr double kLargestAmount = 1e15;
+    return std::isfinite(amount) && std::abs(amount) <= kLargestAmount;
+}
 
 QString formatAmountNumber(double amount)
 {

@@ -65,7 +65,8 @@ void appendNumber(QByteArray &out, int value)
     out.append(digits, end - digits);
 }
 
-// False, with out as it was, when the code page lacks a character of the text.
+// False, with out as it was, when the code page lacks a character of the text
+// or the text holds a byte the reader takes for structure.
 bool appendEncoded(QByteArray &out, QStringView text, bool escape)
 {
     const Cp1250Tables &tables = Cp1250Tables::instance();
@@ -74,7 +75,7 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
     char *byte = out.data() + start;
     for (QChar c : text) {
         const char encoded = tables.toByte(c);
-        if (encoded == 0 && c.unicode() != 0) {
+        if ((encoded == 0 && c.unicode() != 0) || encoded == kCtrlZ || encoded == kBackspace) {
             out.truncate(start);
             return false;
         }
@@ -83,14 +84,17 @@ bool appendEncoded(QByteArray &out, QStringView text, bool escape)
     return true;
 }
 
+// Ctrl-Z would end the file there, and a BS would turn the text's tabs into
+// line breaks.
+constexpr QStringView kReservedInCells(u"\x1A\b");
+
 // A text with a CR has every CR written as TAB and every LF as BS. A character
-// the code page lacks is reduced as typed text is, never written as the
-// converter's substitute, which is Ctrl-Z and would end the file there.
+// the code page lacks, or a reserved one, is reduced as typed text is.
 void appendCellText(QByteArray &out, const QString &text)
 {
     const bool escape = text.contains(QLatin1Char(kCR));
     if (!appendEncoded(out, text, escape))
-        appendEncoded(out, reduceToCp1250(text), escape);
+        appendEncoded(out, reduceForCodePage(text, kReservedInCells), escape);
 }
 
 qsizetype estimatedSize(const TextGrid &grid)

@@ -24,13 +24,8 @@ const std::bitset<65536> &cp1250Units()
     return units;
 }
 
-// Byte 26 ends a cell file when read, so no text may carry it.
-constexpr QChar kEndOfFile(u'\x1A');
-
 QChar reducedChar(QChar c)
 {
-    if (fitsCp1250(c) && c != kEndOfFile)
-        return c;
     if (c.isLetter()) {
         const QString base = QString(c).normalized(QString::NormalizationForm_D);
         if (!base.isEmpty() && base.at(0) != c && fitsCp1250(base.at(0)))
@@ -58,10 +53,11 @@ bool fitsCp1250(QChar c)
     return cp1250Units().test(c.unicode());
 }
 
-QString reduceToCp1250(const QString &text)
+QString reduceForCodePage(const QString &text, QStringView reserved)
 {
+    const auto keeps = [reserved](QChar c) { return fitsCp1250(c) && !reserved.contains(c); };
     qsizetype i = 0;
-    while (i < text.size() && fitsCp1250(text.at(i)) && text.at(i) != kEndOfFile)
+    while (i < text.size() && keeps(text.at(i)))
         ++i;
     if (i == text.size())
         return text;
@@ -71,9 +67,18 @@ QString reduceToCp1250(const QString &text)
     reduced.append(QStringView(text).left(i));
     for (; i < text.size(); ++i) {
         const QChar c = text.at(i);
+        if (keeps(c)) {
+            reduced.append(c);
+            continue;
+        }
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the basic plane: one '?'
         reduced.append(reducedChar(c));
     }
     return reduced;
+}
+
+QString reduceToCp1250(const QString &text)
+{
+    return reduceForCodePage(text, u"\x1A");
 }

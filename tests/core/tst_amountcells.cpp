@@ -57,6 +57,8 @@ void TestAmountCells::readingCells_data()
     QTest::newRow("only a code") << "EUR" << true << 0.0 << "EUR";
     QTest::newRow("letters") << "iznos USD" << false << 0.0 << "";
     QTest::newRow("two commas") << "1,2,50" << false << 0.0 << "";
+    QTest::newRow("too large for a double") << "1" + QString(309, u'0') + ",00 EUR" << false << 0.0 << "";
+    QTest::newRow("beyond exact cents") << "2.000.000.000.000.000,00" << false << 0.0 << "";
 }
 
 void TestAmountCells::readingCells()

@@ -33,6 +33,7 @@ void TestAmountText::normalisedAmounts_data()
     QTest::newRow("dot thousands, comma decimals") << "1.234.567,8" << "1.234.567,80";
     QTest::newRow("whole number") << "1234567" << "1.234.567,00";
     QTest::newRow("rounded to two decimals") << "0,126" << "0,13";
+    QTest::newRow("largest amount") << "-1000000000000000" << "-1.000.000.000.000.000,00";
 }
 
 void TestAmountText::normalisedAmounts()
@@ -53,6 +54,9 @@ void TestAmountText::notNumbers_data()
     QTest::newRow("a repeated single mark is taken for decimals") << "1.234.567";
     QTest::newRow("exponent") << "1e5";
     QTest::newRow("sign alone") << "-";
+    QTest::newRow("too large for a double") << "1" + QString(309, u'0');
+    QTest::newRow("too large for a double, negative") << "-1" + QString(309, u'0');
+    QTest::newRow("beyond exact cents") << "1000000000000001";
 }
 
 void TestAmountText::notNumbers()

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void reading_data();
     void reading();
     void writingEndsEveryItemWithCrLf();
+    void writingReducesWhatTheCodePageLacks();
     void writingReplacesTheWholeFile();
     void aFailedWriteLeavesTheOldFile();
     void aMissingFolderIsReported();
@@ -74,6 +75,14 @@ void TestListFile::writingEndsEveryItemWithCrLf()
 {
     QCOMPARE(listBytes({"Italija", "", "Češka"}), QByteArray("Italija\r\n\r\n\xC8" "e\x9Aka\r\n"));
     QCOMPARE(listBytes({}), QByteArray());
+}
+
+// The same reduction as the book files: never the converter's Ctrl-Z, and no
+// NUL, which would end the list when it is read again.
+void TestListFile::writingReducesWhatTheCodePageLacks()
+{
+    QCOMPARE(listBytes({"à la carte", "Жито", QString("a") + QChar(0) + "b"}),
+             QByteArray("a la carte\r\n????\r\na?b\r\n"));
 }
 
 void TestListFile::writingReplacesTheWholeFile()
