@@ -18,7 +18,7 @@ Program::Program()
       companies(entry.folders()),
       progress(),
       archive(entry.folders(), &progress),
-      clientImport(&book, entry.folders())
+      clientImport(&book, &history, entry.folders())
 {
     start.setFolderSource(&entry.folders());
     connectWindows();

@@ -3,7 +3,7 @@
 // baseline: the least a write of the whole book costs.
 
 #include "bookexport.h"
-#include "booktitle.h"
+#include "printing.h"
 #include "catalogue.h"
 #include "cellfile.h"
 #include "goodsbook.h"

@@ -1,5 +1,7 @@
 #include "tfr_karbunica.h"
 
+#include "bookhistory.h"
+
 #include "importsettings.h"
 #include "looks.h"
 #include "messages.h"
@@ -12,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -32,21 +33,10 @@ QString repeatedDocumentsQuestion(const QStringList &numbers)
     return QStringLiteral("Dokumenti %1 su već uvezeni. Uvesti ih ponovno?").arg(list);
 }
 
-bool askYesNo(QWidget *parent, const QString &question)
-{
-    QMessageBox box(QMessageBox::Question, parent->windowTitle(), question, QMessageBox::NoButton, parent);
-    QPushButton *yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
-}
-
 } // namespace
 
-Tfr_karbunica::Tfr_karbunica(TextGridModel *book, const AppFolders &folders, QWidget *parent)
-    : QDialog(parent), m_book(book), m_settingsPath(folders.importSettingsPath())
+Tfr_karbunica::Tfr_karbunica(TextGridModel *book, BookHistory *history, const AppFolders &folders, QWidget *parent)
+    : QDialog(parent), m_book(book), m_history(history), m_settingsPath(folders.importSettingsPath())
 {
     setObjectName(QStringLiteral("fr_karbunica"));
     setWindowTitle(QStringLiteral("Karbunica Bravin d.o.o."));
@@ -291,9 +281,11 @@ void Tfr_karbunica::importDocuments(const ImportKind &kind)
         return;
     }
     const QStringList repeated = alreadyImported(*m_book, built->documentNumbers);
-    if (!repeated.isEmpty() && !askYesNo(this, repeatedDocumentsQuestion(repeated)))
+    if (!repeated.isEmpty() && !askYesNo(this, repeatedDocumentsQuestion(repeated), AnswerByDefault::No))
         return;
-    if (!appendImportedRows(*m_book, built->rows, error)) {
+    bool appended = false;
+    m_history->record(QStringLiteral("Uvoz"), [&] { appended = appendImportedRows(*m_book, built->rows, error); });
+    if (!appended) {
         showError(this, error);
         return;
     }

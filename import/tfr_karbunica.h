@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class BookHistory;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -20,7 +21,8 @@ class Tfr_karbunica : public QDialog {
     Q_OBJECT
 
 public:
-    Tfr_karbunica(TextGridModel *book, const AppFolders &folders, QWidget *parent = nullptr);
+    // An import is one step of the book's history.
+    Tfr_karbunica(TextGridModel *book, BookHistory *history, const AppFolders &folders, QWidget *parent = nullptr);
 
     // Loads the tables of the book kind; false when a workbook cannot be
     // read, and then the window must not open.
@@ -72,6 +74,7 @@ private:
     QString folder() const;
 
     TextGridModel *m_book;
+    BookHistory *m_history;
     QString m_settingsPath;
     int m_bookKind = -1;
     ClientTables m_tables;

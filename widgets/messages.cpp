@@ -14,12 +14,12 @@ void showError(QWidget *parent, const QString &text)
     QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
 }
 
-bool askYesNo(QWidget *parent, const QString &text)
+bool askYesNo(QWidget *parent, const QString &text, AnswerByDefault byDefault)
 {
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(byDefault == AnswerByDefault::Yes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

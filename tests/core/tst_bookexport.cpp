@@ -1,5 +1,5 @@
 #include "bookexport.h"
-#include "booktitle.h"
+#include "printing.h"
 #include "catalogue.h"
 #include "gridsupport.h"
 #include "xlsxsupport.h"

@@ -249,6 +249,8 @@ void TestFields::unreadableCellSurvivesPromijeni()
     QCOMPARE(m_book->cell(1, 1), dateCell);
     QCOMPARE(m_book->cell(5, 1), amountCell);
     QCOMPARE(m_book->cell(6, 1), "izmijenjeno");
+}
+
 void TestFields::unreadableRowIsReportedOncePerShowing()
 {
     openGoodsBook();

@@ -1,3 +1,4 @@
+#include "bookhistory.h"
 #include "paths.h"
 #include "provisioning.h"
 #include "testsupport.h"
@@ -30,6 +31,7 @@ private:
 
     std::unique_ptr<TempDataHome> m_home;
     TextGridModel m_book{80};
+    BookHistory m_history{&m_book};
 };
 
 void TestImportWindow::init()
@@ -68,7 +70,7 @@ void TestImportWindow::folderRememberedAcrossRestart()
 {
     const AppFolders folders(MapaSustava());
     {
-        Tfr_karbunica window(&m_book, folders);
+        Tfr_karbunica window(&m_book, &m_history, folders);
         MessageBoxAnswerer answerer;
         window.show();
         auto *folder = window.findChild<QLineEdit *>("ed_kbn_mapa");
@@ -78,7 +80,7 @@ void TestImportWindow::folderRememberedAcrossRestart()
         QCOMPARE(folder->text(), "C:\\Klijent\\Uvoz");
         window.reject();
     }
-    Tfr_karbunica again(&m_book, folders);
+    Tfr_karbunica again(&m_book, &m_history, folders);
     QCOMPARE(again.findChild<QLineEdit *>("ed_kbn_mapa")->text(), "C:\\Klijent\\Uvoz");
 }
 
@@ -86,7 +88,7 @@ void TestImportWindow::failedCheckLeavesPokreniIdle()
 {
     const QString folder = m_home->path() + "/klijent";
     writeServices(folder, 1);
-    Tfr_karbunica window(&m_book, AppFolders(MapaSustava()));
+    Tfr_karbunica window(&m_book, &m_history, AppFolders(MapaSustava()));
     window.findChild<QLineEdit *>("ed_kbn_mapa")->setText(folder);
     QVERIFY(window.otvoriExcel(2));
     MessageBoxAnswerer answerer;
@@ -106,7 +108,7 @@ void TestImportWindow::secondPressAsksFirst()
 {
     const QString folder = m_home->path() + "/klijent";
     writeServices(folder);
-    Tfr_karbunica window(&m_book, AppFolders(MapaSustava()));
+    Tfr_karbunica window(&m_book, &m_history, AppFolders(MapaSustava()));
     window.findChild<QLineEdit *>("ed_kbn_mapa")->setText(folder);
     QVERIFY(window.otvoriExcel(2));
     {
@@ -140,6 +142,12 @@ void TestImportWindow::secondPressAsksFirst()
     }
     QCOMPARE(m_book.rowCount(), 3);
     QCOMPARE(m_book.cell(0, 2), "2");
+
+    // Each import is one step: undone, the book is as the first import left it.
+    QCOMPARE(m_history.undoText(), "Uvoz");
+    m_history.undo();
+    QCOMPARE(m_book.rowCount(), 2);
+    QCOMPARE(m_book.cell(0, 1), "1");
 }
 
 void TestImportWindow::unreadableWorkbookKeepsWindowShut()
@@ -147,7 +155,7 @@ void TestImportWindow::unreadableWorkbookKeepsWindowShut()
     const QString folder = m_home->path() + "/klijent";
     writeServices(folder);
     QVERIFY(writeFile(folder + "/usluge_uvoz.xls", xlsxBytes({.rows = {{txt("x")}}})));
-    Tfr_karbunica window(&m_book, AppFolders(MapaSustava()));
+    Tfr_karbunica window(&m_book, &m_history, AppFolders(MapaSustava()));
     window.findChild<QLineEdit *>("ed_kbn_mapa")->setText(folder);
     MessageBoxAnswerer answerer;
     QVERIFY(!window.otvoriExcel(2));
