@@ -3,9 +3,12 @@
 #include "pagedump.h"
 #include "pdfoutput.h"
 #include "printing.h"
+#include "reportpreview.h"
 #include "textgrid.h"
+#include "windowsupport.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,6 +77,39 @@ TextGrid bookOfColumns(int columns)
     for (int column = 0; column < columns; ++column)
         book.setCell(column, 1, QStringLiteral("c%1").arg(column));
     return book;
+}
+
+// Answers the save dialog as a user does: notes the name it offers and
+// accepts the one given.
+class SaveDialogAnswerer : public QObject {
+public:
+    explicit SaveDialogAnswerer(QString answer) : m_answer(std::move(answer))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            offered = dialog->selectedFiles().value(0);
+            dialog->selectFile(m_answer);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        m_timer.start(5);
+    }
+
+    QString offered;
+
+private:
+    QString m_answer;
+    QTimer m_timer;
+};
+
+QString pdfText(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000))
+        qFatal("pdftotext (poppler-utils) did not run");
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace
@@ -223,10 +259,7 @@ private Q_SLOTS:
         const QString pdf = m_dir.filePath(QStringLiteral("knjiga.pdf"));
         QString error;
         QVERIFY2(writeReportPdf(wholeBookPages(report, printCase.book), report.page, pdf, error), qPrintable(error));
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) did not run");
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString text = pdfText(pdf);
         QCOMPARE(text.count(QLatin1Char('\f')), 3);
         QVERIFY(text.contains(kTitle.name));
         QVERIFY(text.contains(kTitle.bookLine));
@@ -249,6 +282,47 @@ private Q_SLOTS:
         QVERIFY(!writeReportPdf({ReportPage()}, ReportPageSetup(), pdf, error));
         QCOMPARE(error, QStringLiteral("PDF datoteku nije moguće spremiti: ") + QDir::toNativeSeparators(pdf));
         QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // The user saves from the preview: the name offered is the book's, the
+    // file holds the book's pages.
+    void savePdfWritesTheChosenFile()
+    {
+        const PrintCase printCase = readCase(kGolden + QStringLiteral("/three_pages"));
+        QString templateName;
+        const Report report = preparedReport(printCase, templateName);
+        const QString offered = m_dir.filePath(QStringLiteral("roba_uvoz_v_10.pdf"));
+        const QString chosen = m_dir.filePath(QStringLiteral("poslano.pdf"));
+        SaveDialogAnswerer dialog(chosen);
+        MessageBoxAnswerer messages;
+        savePagesAsPdf(nullptr, report.page, wholeBookPages(report, printCase.book), offered);
+        QCOMPARE(QDir::cleanPath(dialog.offered), QDir::cleanPath(offered));
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(!QFile::exists(offered));
+        const QString text = pdfText(chosen);
+        QCOMPARE(text.count(QLatin1Char('\f')), 3);
+        QVERIFY(text.contains(QStringLiteral("UR-1/2012")));
+    }
+
+    // A "folder" that is a file cannot be written even by an administrator.
+    void savePdfIntoAFolderThatCannotBeWritten()
+    {
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("zakljucano"));
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString chosen = folder + QStringLiteral("/knjiga.pdf");
+        const PrintCase printCase = readCase(kGolden + QStringLiteral("/three_pages"));
+        QString templateName;
+        const Report report = preparedReport(printCase, templateName);
+        SaveDialogAnswerer dialog(chosen);
+        MessageBoxAnswerer messages;
+        savePagesAsPdf(nullptr, report.page, wholeBookPages(report, printCase.book), chosen);
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral("PDF datoteku nije moguće spremiti: ") + QDir::toNativeSeparators(chosen)});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"zakljucano"});
+        QCOMPARE(QFileInfo(folder).size(), 0);
     }
 
 private:
