@@ -105,5 +105,23 @@ click "$entry" 500 38
 xdotool key Down Return; sleep 1
 question=$(window "Raravazo_Veveve")
 shoot "$question" pitanje_spremanje
-xdotool key Escape
+xdotool key Escape; sleep 0.5
+
+click "$entry" 492 14
+archive=$(window "Arhiva")
+shoot "$archive" arhiva
+xdotool key Escape; sleep 0.5
+
+# The import window of a folder without the client's tables: its messages
+# answered, the window shows its empty tables and the red light.
+click "$entry" 699 14
+sleep 1
+while message=$(timeout 3 xdotool search --sync --onlyvisible --name "^Raravazo_Veveve\$" | head -1) &&
+  [ -n "$message" ]; do
+  xdotool windowactivate --sync "$message" key Return; sleep 0.8
+done
+clientimport=$(window "Karbunica Bravin d.o.o.")
+shoot "$clientimport" uvoz
+xdotool key Escape; sleep 0.5
+
 echo "Pictures written to $pictures"
