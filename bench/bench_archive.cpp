@@ -75,12 +75,6 @@ double restoreMs(const AppFolders &folders)
     });
 }
 
-double median(std::vector<double> times)
-{
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main()
