@@ -280,7 +280,9 @@ RestoreOutcome SigurKopZamijeni(const AppFolders &folders, const QString &archiv
     const QStringList files = Unpacker(archivePath, progress, outcome).unpack(staging.path());
     if (outcome.status != Status::Restored)
         return outcome;
-    switch (writeArchive(folders.dataFolder(), folders.preRestoreArchivePath(), progress, outcome.error)) {
+    // Stored, not deflated: it only undoes this restore and is replaced by the next one.
+    switch (writeArchive(folders.dataFolder(), folders.preRestoreArchivePath(), progress, outcome.error,
+                         Compression::Store)) {
     case ArchiveOutcome::Written:
         break;
     case ArchiveOutcome::Cancelled:

@@ -57,13 +57,16 @@ struct ArchivedFile {
 
 class ZipWriter {
 public:
-    ZipWriter(QSaveFile &out, ArchiveProgress *progress) : m_zip(archive_write_new()), m_progress(progress)
+    ZipWriter(QSaveFile &out, ArchiveProgress *progress, Compression compression)
+        : m_zip(archive_write_new()), m_progress(progress), m_block(kBlockSize, Qt::Uninitialized)
     {
         archive_write_set_format_zip(m_zip.get());
         archive_write_set_bytes_per_block(m_zip.get(), static_cast<int>(kBlockSize));
         archive_write_set_bytes_in_last_block(m_zip.get(), 1);
         m_ready = archive_write_set_options(m_zip.get(),
-                                            "zip:compression=deflate,zip:compression-level=1,zip:hdrcharset=UTF-8")
+                                            compression == Compression::Deflate
+                                                ? "zip:compression=deflate,zip:compression-level=1,zip:hdrcharset=UTF-8"
+                                                : "zip:compression=store,zip:hdrcharset=UTF-8")
                       == ARCHIVE_OK
                   && archive_write_open2(m_zip.get(), &out, nullptr, writeToSaveFile, nullptr, nullptr) == ARCHIVE_OK;
     }
@@ -106,14 +109,13 @@ private:
         archive_entry_set_mtime(entry.get(), QFileInfo(in).lastModified().toSecsSinceEpoch(), 0);
         if (archive_write_header(m_zip.get(), entry.get()) != ARCHIVE_OK)
             return failed(error);
-        QByteArray block(kBlockSize, Qt::Uninitialized);
         qint64 written = 0;
         m_progress.file(file.relative, 0);
         while (written < file.size && !m_progress.stopped()) {
-            const qint64 read = in.read(block.data(), block.size());
+            const qint64 read = in.read(m_block.data(), m_block.size());
             if (read <= 0)
                 break;
-            if (archive_write_data(m_zip.get(), block.constData(), static_cast<size_t>(read)) != read)
+            if (archive_write_data(m_zip.get(), m_block.constData(), static_cast<size_t>(read)) != read)
                 return failed(error);
             written += read;
             m_done += read;
@@ -148,6 +150,8 @@ private:
     bool m_ready = false;
     qint64 m_total = 0;
     qint64 m_done = 0;
+    // One block for every file: a fresh one each time costs a page fault per page.
+    QByteArray m_block;
 };
 
 QList<ArchivedFile> filesToArchive(const QString &dataFolder)
@@ -197,14 +201,14 @@ QStringList archivedFiles(const QString &dataFolder)
 }
 
 ArchiveOutcome writeArchive(const QString &dataFolder, const QString &target, ArchiveProgress *progress,
-                            QString &error)
+                            QString &error, Compression compression)
 {
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly)) {
         error = QStringLiteral("Cannot Create ") + QDir::toNativeSeparators(target);
         return ArchiveOutcome::Failed;
     }
-    const ArchiveOutcome outcome = ZipWriter(out, progress).write(filesToArchive(dataFolder), error);
+    const ArchiveOutcome outcome = ZipWriter(out, progress, compression).write(filesToArchive(dataFolder), error);
     if (outcome != ArchiveOutcome::Written) {
         out.cancelWriting();
         return outcome;

@@ -13,13 +13,14 @@ class ArchiveProgress;
 QStringList archivedFiles(const QString &dataFolder);
 
 enum class ArchiveOutcome { Written, Cancelled, Failed };
+enum class Compression { Deflate, Store };
 
 // Packs the archived files of the data folder into a zip (deflate at the
-// fastest level, UTF-8 names, modes and last-write times). The target is
+// fastest level or stored, UTF-8 names, modes and last-write times). The target is
 // replaced only when the archive is complete: a failure or a stop leaves the
 // old file and no temporary file. On failure error says why.
 ArchiveOutcome writeArchive(const QString &dataFolder, const QString &target, ArchiveProgress *progress,
-                            QString &error);
+                            QString &error, Compression compression = Compression::Deflate);
 
 // The archive on exit into the slot of the day. The first archive (no slot 1)
 // goes to slot 1 and is copied, with its date, to every missing slot. Nothing
