@@ -2,8 +2,6 @@
 
 #include "textgridmodel.h"
 
-#include <ranges>
-
 void GridChanges::add(GridChange change)
 {
     if (absorbIntoInsertedRows(change))
@@ -47,7 +45,10 @@ int GridChanges::firstRow() const
 
 void GridChanges::undo(TextGridModel &book) const
 {
-    for (const GridChange &change : std::views::reverse(m_changes)) {
+    // Reverse iterators rather than a reversed view: clang with this standard
+    // library cannot build the view, and the fuzz targets are built by clang.
+    for (auto at = m_changes.rbegin(); at != m_changes.rend(); ++at) {
+        const GridChange &change = *at;
         switch (change.kind) {
         case GridChange::Cell:
             book.setCell(change.column, change.row, change.before);

@@ -8,6 +8,9 @@ const FuzzCheck kChecks[] = {
     {.name = "cellfile", .check = checkCellFile},
     {.name = "listfile", .check = checkListFile},
     {.name = "amounts", .check = checkAmounts},
+    {.name = "xls", .check = checkXls},
+    {.name = "xlsx", .check = checkXlsx},
+    {.name = "restoreentry", .check = checkRestoreEntry},
 };
 
 } // namespace

@@ -20,3 +20,6 @@ const FuzzCheck *findFuzzCheck(QByteArrayView name);
 QString checkCellFile(QByteArrayView input);
 QString checkListFile(QByteArrayView input);
 QString checkAmounts(QByteArrayView input);
+QString checkXls(QByteArrayView input);
+QString checkXlsx(QByteArrayView input);
+QString checkRestoreEntry(QByteArrayView input);
